@@ -5,13 +5,24 @@
 #include <QPointF>
 #include <QSizeF>
 
+#include <algorithm>
+
 namespace tervano::report {
 
 inline constexpr double kPointsPerMm = 72.0 / 25.4;
 
-inline double unitsFromMm(double mm) { return mm * kUnitsPerMm; }
-inline double mmFromUnits(double units) { return units / kUnitsPerMm; }
-inline double pointsFromUnits(double units) { return mmFromUnits(units) * kPointsPerMm; }
+inline double unitsFromMm(double mm)
+{
+    return mm * kUnitsPerMm;
+}
+inline double mmFromUnits(double units)
+{
+    return units / kUnitsPerMm;
+}
+inline double pointsFromUnits(double units)
+{
+    return mmFromUnits(units) * kPointsPerMm;
+}
 
 // The paper as it lies: paperWidthMm/paperHeightMm are the portrait sizes, landscape turns them.
 inline QSizeF paperSizeMm(const PageSetup& setup)

@@ -60,7 +60,8 @@ void paintPage(QPainter& painter, const LaidOutPage& page, int totalPages, doubl
         const PlacedText placed = placeText(line, totalPages);
         painter.setFont(deviceFont(line.font, line.font.emHeight * scale, painter.device()));
         painter.save();
-        painter.setClipRect(QRectF(toDevice(line.clip.topLeft()), line.clip.size() * scale), Qt::IntersectClip);
+        painter.setClipRect(QRectF(toDevice(line.clip.topLeft()), line.clip.size() * scale),
+                            Qt::IntersectClip);
         painter.drawText(toDevice(QPointF(placed.x, placed.baseline)), placed.text);
         painter.restore();
     }

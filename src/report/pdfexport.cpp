@@ -11,6 +11,8 @@
 
 #include <hpdf.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -71,7 +73,7 @@ HPDF_Date pdfDate(const QDateTime& when)
 class PdfWriter
 {
 public:
-    PdfWriter(const PdfExportOptions& options) : m_options(options)
+    explicit PdfWriter(const PdfExportOptions& options) : m_options(options)
     {
         m_doc.reset(HPDF_New(onHaruError, &m_errors));
         if (!m_doc)
@@ -180,14 +182,16 @@ void writePdf(const PreparedReport& report, const QString& path, const PdfExport
     PdfWriter writer(options);
     writer.setInfo(now);
     for (int number = 1; number <= totalPages; ++number) {
-        if (options.pages.empty() || std::find(options.pages.begin(), options.pages.end(), number) != options.pages.end())
+        if (options.pages.empty() ||
+            std::find(options.pages.begin(), options.pages.end(), number) != options.pages.end())
             writer.addPage(report.pages[number - 1], totalPages);
     }
     const QByteArray data = writer.bytes();
 
     // Written beside the target and renamed over it, so a failed export leaves no partial file.
     QSaveFile file(path);
-    if (data.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+    if (data.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(data) != data.size() ||
+        !file.commit())
         throw Failure(u"Cannot create file "_s + path);
 }
 

@@ -84,9 +84,15 @@ QStringList SheetReport::variableNames() const
     return names;
 }
 
-const PageSetup& SheetReport::pageSetup() const { return m_template.page; }
+const PageSetup& SheetReport::pageSetup() const
+{
+    return m_template.page;
+}
 
-void SheetReport::setPageSetup(const PageSetup& setup) { m_template.page = setup; }
+void SheetReport::setPageSetup(const PageSetup& setup)
+{
+    m_template.page = setup;
+}
 
 PreparedReport SheetReport::prepare(const QDateTime& buildStart, const QLocale& locale) const
 {
@@ -144,8 +150,8 @@ PreparedReport SheetReport::prepare(const QDateTime& buildStart, const QLocale& 
                     try {
                         return evaluateExpression(expression, resolve);
                     } catch (const ExpressionError& error) {
-                        throw BuildError{{u"%1: erro na expressão \"%2\": %3"_s.arg(box.name, expression,
-                                                                                    error.message)}};
+                        throw BuildError{
+                            {u"%1: erro na expressão \"%2\": %3"_s.arg(box.name, expression, error.message)}};
                     }
                 });
             } catch (const ExpressionError& error) {

@@ -6,10 +6,13 @@ namespace tervano::report {
 
 namespace {
 
-FontSpec arial(double emHeight, bool bold) { return FontSpec{u"Arial"_s, emHeight, bold}; }
+FontSpec arial(double emHeight, bool bold)
+{
+    return FontSpec{u"Arial"_s, emHeight, bold};
+}
 
-TemplateTextBox box(const QString& name, double left, double top, double width, double height,
-                    FontSpec font, HAlign align, const QString& text)
+TemplateTextBox box(const QString& name, double left, double top, double width, double height, FontSpec font,
+                    HAlign align, const QString& text)
 {
     return TemplateTextBox{name, QRectF(left, top, width, height), std::move(font), align, text};
 }
@@ -71,9 +74,11 @@ TemplateBand reportSummary()
     TemplateBand band{u"ReportSummary1"_s, BandKind::ReportSummary, 287.24428, {}, {}};
     for (const Row& row : rows) {
         band.textBoxes.push_back(box(QString::fromUtf16(row.labelName), kLabelLeft, row.top, kLabelWidth,
-                                     kRowHeight, arial(13, true), HAlign::Left, QString::fromUtf16(row.label)));
+                                     kRowHeight, arial(13, true), HAlign::Left,
+                                     QString::fromUtf16(row.label)));
         band.textBoxes.push_back(box(QString::fromUtf16(row.valueName), kValueLeft, row.top, kValueWidth,
-                                     kRowHeight, arial(13, false), HAlign::Left, QString::fromUtf16(row.field)));
+                                     kRowHeight, arial(13, false), HAlign::Left,
+                                     QString::fromUtf16(row.field)));
     }
     return band;
 }

@@ -9,7 +9,12 @@
 
 namespace tervano::report {
 
-enum class BandKind { ReportTitle, ReportSummary, PageFooter };
+enum class BandKind
+{
+    ReportTitle,
+    ReportSummary,
+    PageFooter
+};
 
 // A text box: geometry in template units relative to its band's top-left corner.
 struct TemplateTextBox

@@ -80,7 +80,8 @@ QStringList wrapText(const QString& text, const FontSpec& font, double width)
     return lines;
 }
 
-std::vector<PageText> layoutTextBox(const QRectF& box, const FontSpec& font, HAlign align, const QString& text)
+std::vector<PageText> layoutTextBox(const QRectF& box, const FontSpec& font, HAlign align,
+                                    const QString& text)
 {
     std::vector<PageText> result;
     if (text.isEmpty())

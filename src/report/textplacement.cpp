@@ -8,6 +8,7 @@ namespace tervano::report {
 
 namespace {
 
+// clang-format off
 // Helvetica: advance widths of WinAnsi codes 32..255, in 1/1000 em.
 constexpr unsigned short kHelveticaWidths[224] = {
     278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278,
@@ -43,6 +44,7 @@ constexpr unsigned short kHelveticaBoldWidths[224] = {
     556, 556, 556, 556, 556, 556, 889, 556, 556, 556, 556, 556, 278, 278, 278, 278,
     611, 611, 611, 611, 611, 611, 611, 584, 611, 611, 611, 611, 611, 556, 611, 556,
 };
+// clang-format on
 
 // Arial's vertical metrics (Windows ascent and descent over the em).
 constexpr double kAscentPerEm = 1854.0 / 2048.0;
@@ -67,9 +69,15 @@ double textWidth(const QString& text, const FontSpec& font)
     return total * font.emHeight / 1000.0;
 }
 
-double fontAscent(const FontSpec& font) { return font.emHeight * kAscentPerEm; }
+double fontAscent(const FontSpec& font)
+{
+    return font.emHeight * kAscentPerEm;
+}
 
-double fontLineHeight(const FontSpec& font) { return font.emHeight * (kAscentPerEm + kDescentPerEm); }
+double fontLineHeight(const FontSpec& font)
+{
+    return font.emHeight * (kAscentPerEm + kDescentPerEm);
+}
 
 QString withTotalPages(const QString& text, int totalPages)
 {

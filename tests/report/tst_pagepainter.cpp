@@ -26,7 +26,10 @@ QImage render(const LaidOutPage& page, double scale)
     return image;
 }
 
-bool dark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
+bool dark(const QImage& image, int x, int y)
+{
+    return qGray(image.pixel(x, y)) < 128;
+}
 
 // The horizontal extent of ink in the rows between two paper positions (mm).
 std::pair<int, int> inkColumns(const QImage& image, double scale, double topMm, double bottomMm)
@@ -74,7 +77,8 @@ private slots:
         QFETCH(double, scale);
         SheetReport report;
         report.setVariable(u"NossoNro"_s, quoteLiteral(u"20110000123"_s));
-        const QImage image = render(report.prepare(kBuildStart, QLocale(QLocale::Portuguese, QLocale::Brazil)).pages[0], scale);
+        const QImage image = render(
+            report.prepare(kBuildStart, QLocale(QLocale::Portuguese, QLocale::Brazil)).pages[0], scale);
         const double pxPerMm = kUnitsPerMm * scale;
 
         // Line1 lies 280 mm down from 16 mm to 199 mm
@@ -101,7 +105,8 @@ private slots:
         Q_UNUSED(footLeft);
         const double rightMm = footRight / pxPerMm;
         const double areaRightMm = 199 - mmFromUnits(2);
-        QVERIFY2(rightMm < areaRightMm + 0.2 && rightMm > areaRightMm - 0.9, qPrintable(QString::number(rightMm)));
+        QVERIFY2(rightMm < areaRightMm + 0.2 && rightMm > areaRightMm - 0.9,
+                 qPrintable(QString::number(rightMm)));
 
         // the value starts 2 units inside its box at 52 mm
         const auto [valueLeft, valueRight] = inkColumns(image, scale, 40.32, 45.32);
@@ -116,7 +121,8 @@ private slots:
         LaidOutPage page;
         const FontSpec font{u"Arial"_s, 13, false};
         const QRectF box(100, 100, 40, 18.89765);
-        page.texts.push_back(PageText{u"MMMMMMMMMMMM"_s, font, HAlign::Left, QRectF(102, 101, 36, 14.5), box});
+        page.texts.push_back(
+            PageText{u"MMMMMMMMMMMM"_s, font, HAlign::Left, QRectF(102, 101, 36, 14.5), box});
         const QImage image = render(page, 1.0);
         const QPointF origin = printableOriginUnits(page.setup);
         bool inside = false;
@@ -131,7 +137,8 @@ private slots:
     {
         // The footer drawn for 1 page and for 12 pages differ only in the total's width.
         SheetReport report;
-        const LaidOutPage page = report.prepare(kBuildStart, QLocale(QLocale::Portuguese, QLocale::Brazil)).pages[0];
+        const LaidOutPage page =
+            report.prepare(kBuildStart, QLocale(QLocale::Portuguese, QLocale::Brazil)).pages[0];
         QImage one(800, 1200, QImage::Format_RGB32), twelve(800, 1200, QImage::Format_RGB32);
         one.fill(Qt::white);
         twelve.fill(Qt::white);

@@ -19,13 +19,12 @@ using namespace tervano::report;
 
 namespace {
 
-const QStringList kVariables = {u"NossoNro"_s, u"Codigo"_s,     u"Unidade"_s, u"Tributo"_s,
-                                u"Ano"_s,      u"SubTributo"_s, u"Parcela"_s, u"Valor"_s,
-                                u"DtVencto"_s, u"DtEmissao"_s};
+const QStringList kVariables = {u"NossoNro"_s,   u"Codigo"_s,  u"Unidade"_s, u"Tributo"_s,  u"Ano"_s,
+                                u"SubTributo"_s, u"Parcela"_s, u"Valor"_s,   u"DtVencto"_s, u"DtEmissao"_s};
 // The ten texts as the window shows them for one boleto.
-const QStringList kWindowTexts = {u"20110000123"_s, u"000123"_s,   u"01.02.003.0004"_s, u"IPTU"_s,
-                                  u"2011"_s,        u"0"_s,        u"1"_s,              u"1.234,56"_s,
-                                  u"10/03/2011"_s,  u"25/02/2011"_s};
+const QStringList kWindowTexts = {
+    u"20110000123"_s, u"000123"_s, u"01.02.003.0004"_s, u"IPTU"_s,       u"2011"_s,
+    u"0"_s,           u"1"_s,      u"1.234,56"_s,       u"10/03/2011"_s, u"25/02/2011"_s};
 const QDateTime kBuildStart(QDate(2011, 2, 25), QTime(16, 58, 3), QTimeZone(-3 * 3600));
 
 struct Run
@@ -69,7 +68,10 @@ std::vector<Word> bboxWords(const QString& html)
     return words;
 }
 
-double mmFromPoints(double points) { return points / kPointsPerMm; }
+double mmFromPoints(double points)
+{
+    return points / kPointsPerMm;
+}
 
 } // namespace
 
@@ -98,12 +100,12 @@ private slots:
 
         const Run info = run(u"pdfinfo"_s, {u"-isodates"_s, path});
         QCOMPARE(info.exitCode, 0);
-        for (const QString& line : {u"PDF version:\\s+1\\.3$"_s, u"Pages:\\s+1$"_s,
-                                    u"Page size:\\s+595\\.276 x 841\\.89 pts \\(A4\\)$"_s,
-                                    u"Author:\\s+FastReport$"_s, u"Subject:\\s+FastReport PDF export$"_s,
-                                    u"Producer:\\s+Tervano sheet engine$"_s, u"Title:\\s*$"_s, u"Creator:\\s*$"_s,
-                                    u"CreationDate:\\s+2011-02-25T16:58:03-03$"_s,
-                                    u"ModDate:\\s+2011-02-25T16:58:03-03$"_s}) {
+        for (const QString& line :
+             {u"PDF version:\\s+1\\.3$"_s, u"Pages:\\s+1$"_s,
+              u"Page size:\\s+595\\.276 x 841\\.89 pts \\(A4\\)$"_s, u"Author:\\s+FastReport$"_s,
+              u"Subject:\\s+FastReport PDF export$"_s, u"Producer:\\s+Tervano sheet engine$"_s,
+              u"Title:\\s*$"_s, u"Creator:\\s*$"_s, u"CreationDate:\\s+2011-02-25T16:58:03-03$"_s,
+              u"ModDate:\\s+2011-02-25T16:58:03-03$"_s}) {
             const QRegularExpression pattern(line, QRegularExpression::MultilineOption);
             QVERIFY2(pattern.match(info.out).hasMatch(), qPrintable(line + u"\n"_s + info.out));
         }
@@ -128,9 +130,9 @@ private slots:
                                 u"Praça Dom Orlando, 250 - Centro - CEP 19.990-000 - Valdorinha - SP"_s,
                                 u"Fone/Fax: (19) 3555-0142 - CNPJ: 11.222.333/0001-81"_s,
                                 u"IDENTIFICAÇÃO CADASTRAL DE BOLETO BANCÁRIO"_s};
-        const QStringList labels = {u"NOSSO NÚMERO:"_s, u"Código:"_s, u"Unidade:"_s,         u"Tributo:"_s,
-                                    u"Ano:"_s,          u"Sub-Tributo:"_s, u"Parcela:"_s,    u"Valor:"_s,
-                                    u"Data Vencimento:"_s, u"Data de Emissão:"_s};
+        const QStringList labels = {
+            u"NOSSO NÚMERO:"_s, u"Código:"_s,  u"Unidade:"_s, u"Tributo:"_s,         u"Ano:"_s,
+            u"Sub-Tributo:"_s,  u"Parcela:"_s, u"Valor:"_s,   u"Data Vencimento:"_s, u"Data de Emissão:"_s};
         for (qsizetype i = 0; i < labels.size(); ++i)
             expected << labels[i] << kWindowTexts[i];
         expected << u"25/02/2011 - 16:58:03"_s << u"Pág: 1/1"_s;
@@ -171,7 +173,8 @@ private slots:
         const double innerMm = 1 / kUnitsPerMm;
         const double expectedX = 17.0 + 2 / kUnitsPerMm;
         const double expectedYMin = 40.32 + innerMm + (1854.0 / 2048 - 0.718) * emMm;
-        QVERIFY2(qAbs(mmFromPoints(nosso->xMin) - expectedX) < 0.5, qPrintable(QString::number(mmFromPoints(nosso->xMin))));
+        QVERIFY2(qAbs(mmFromPoints(nosso->xMin) - expectedX) < 0.5,
+                 qPrintable(QString::number(mmFromPoints(nosso->xMin))));
         QVERIFY2(qAbs(mmFromPoints(nosso->yMin) - expectedYMin) < 0.5,
                  qPrintable(QString::number(mmFromPoints(nosso->yMin))));
         // and the glyphs stay inside their 5 mm box

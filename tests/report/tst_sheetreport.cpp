@@ -11,9 +11,8 @@ using namespace tervano::report;
 
 namespace {
 
-const QStringList kVariables = {u"NossoNro"_s, u"Codigo"_s,     u"Unidade"_s, u"Tributo"_s,
-                                u"Ano"_s,      u"SubTributo"_s, u"Parcela"_s, u"Valor"_s,
-                                u"DtVencto"_s, u"DtEmissao"_s};
+const QStringList kVariables = {u"NossoNro"_s,   u"Codigo"_s,  u"Unidade"_s, u"Tributo"_s,  u"Ano"_s,
+                                u"SubTributo"_s, u"Parcela"_s, u"Valor"_s,   u"DtVencto"_s, u"DtEmissao"_s};
 
 const QDateTime kBuildStart(QDate(2011, 2, 25), QTime(16, 58, 3));
 const QLocale kBrazil(QLocale::Portuguese, QLocale::Brazil);
@@ -96,9 +95,10 @@ private slots:
         QTest::addColumn<double>("yMm");
         QTest::addColumn<double>("widthMm");
         QTest::newRow("Memo1") << u"PREFEITURA MUNICIPAL DE VALDORINHA"_s << 16.00 << 10.68 << 183.0;
-        QTest::newRow("Memo2") << u"Praça Dom Orlando, 250 - Centro - CEP 19.990-000 - Valdorinha - SP"_s << 16.00
-                               << 15.68 << 183.0;
-        QTest::newRow("Memo3") << u"Fone/Fax: (19) 3555-0142 - CNPJ: 11.222.333/0001-81"_s << 16.00 << 21.00 << 183.0;
+        QTest::newRow("Memo2") << u"Praça Dom Orlando, 250 - Centro - CEP 19.990-000 - Valdorinha - SP"_s
+                               << 16.00 << 15.68 << 183.0;
+        QTest::newRow("Memo3") << u"Fone/Fax: (19) 3555-0142 - CNPJ: 11.222.333/0001-81"_s << 16.00 << 21.00
+                               << 183.0;
         QTest::newRow("Memo4") << u"IDENTIFICAÇÃO CADASTRAL DE BOLETO BANCÁRIO"_s << 16.00 << 30.30 << 183.0;
         QTest::newRow("Memo5") << u"NOSSO NÚMERO:"_s << 17.00 << 40.32 << 34.0;
         QTest::newRow("Memo6") << u"v-NossoNro"_s << 52.00 << 40.32 << 147.0;
@@ -232,12 +232,15 @@ private slots:
         QTest::addColumn<QString>("variable");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("line");
-        QTest::newRow("unquoted text") << u"Tributo"_s << u"IPTU"_s
-                                       << u"Memo18: erro na expressão \"Tributo\": nome desconhecido \"IPTU\""_s;
-        QTest::newRow("unterminated") << u"NossoNro"_s << u"'123"_s
-                                      << u"Memo6: erro na expressão \"NossoNro\": texto sem o apóstrofo final"_s;
-        QTest::newRow("names itself") << u"Ano"_s << u"ANO"_s
-                                      << u"Memo19: erro na expressão \"Ano\": a variável \"Ano\" refere-se a si mesma"_s;
+        QTest::newRow("unquoted text")
+            << u"Tributo"_s << u"IPTU"_s
+            << u"Memo18: erro na expressão \"Tributo\": nome desconhecido \"IPTU\""_s;
+        QTest::newRow("unterminated")
+            << u"NossoNro"_s << u"'123"_s
+            << u"Memo6: erro na expressão \"NossoNro\": texto sem o apóstrofo final"_s;
+        QTest::newRow("names itself")
+            << u"Ano"_s << u"ANO"_s
+            << u"Memo19: erro na expressão \"Ano\": a variável \"Ano\" refere-se a si mesma"_s;
     }
     void buildErrors()
     {
@@ -259,7 +262,8 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("dateTime");
         QTest::newRow("pt_BR") << kBrazil << u"25/02/2011 - 16:58:03"_s;
-        QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << u"2/25/11 - 4:58:03 PM"_s;
+        QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates)
+                               << u"2/25/11 - 4:58:03 PM"_s;
     }
     void footerDateTimeAndPages()
     {
@@ -297,7 +301,8 @@ private slots:
         QCOMPARE(page.setup.topMm, topMm);
         const double footerRuleMm = paperMm(page, page.rules.back().from).y();
         QVERIFY(qAbs(footerRuleMm - (297 - bottomMm - 8 + 1)) < 0.006);
-        const double titleMm = paperMm(page, findText(page, u"PREFEITURA MUNICIPAL DE VALDORINHA"_s)->clip.topLeft()).y();
+        const double titleMm =
+            paperMm(page, findText(page, u"PREFEITURA MUNICIPAL DE VALDORINHA"_s)->clip.topLeft()).y();
         QVERIFY(qAbs(titleMm - (topMm + 0.68)) < 0.006);
     }
 

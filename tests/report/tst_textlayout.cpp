@@ -28,7 +28,8 @@ private slots:
         QTest::newRow("space") << u" "_s << false << 278.0;
         QTest::newRow("accented regular") << u"ÚÃÇá"_s << false << (722.0 + 667 + 722 + 556);
         QTest::newRow("bold label") << u"NOSSO NÚMERO:"_s << true
-                                    << (722.0 + 778 + 667 + 667 + 778 + 278 + 722 + 722 + 833 + 667 + 722 + 778 + 333);
+                                    << (722.0 + 778 + 667 + 667 + 778 + 278 + 722 + 722 + 833 + 667 + 722 +
+                                        778 + 333);
         QTest::newRow("euro") << u"€"_s << false << 556.0;
         QTest::newRow("not WinAnsi measured as ?") << u"Ω"_s << false << 556.0;
         QTest::newRow("surrogate pair is one ?") << u"😀"_s << false << 556.0;
@@ -68,15 +69,14 @@ private slots:
         const double space = 278 * 13 / 1000.0;
         QTest::newRow("fits") << u"11 22"_s << 100.0 << QStringList{u"11 22"_s};
         QTest::newRow("exact fit") << u"11 22"_s << 4 * digit + space << QStringList{u"11 22"_s};
-        QTest::newRow("breaks at space") << u"11 22 33"_s << 4 * digit + space + 1
-                                         << QStringList{u"11 22"_s, u"33"_s};
-        QTest::newRow("spaces at break dropped") << u"11   22"_s << 2 * digit + 1
-                                                 << QStringList{u"11"_s, u"22"_s};
-        QTest::newRow("long word split") << u"123456"_s << 4 * digit + 1
-                                         << QStringList{u"1234"_s, u"56"_s};
+        QTest::newRow("breaks at space")
+            << u"11 22 33"_s << 4 * digit + space + 1 << QStringList{u"11 22"_s, u"33"_s};
+        QTest::newRow("spaces at break dropped")
+            << u"11   22"_s << 2 * digit + 1 << QStringList{u"11"_s, u"22"_s};
+        QTest::newRow("long word split") << u"123456"_s << 4 * digit + 1 << QStringList{u"1234"_s, u"56"_s};
         QTest::newRow("line breaks") << u"a\r\nb\nc"_s << 100.0 << QStringList{u"a"_s, u"b"_s, u"c"_s};
-        QTest::newRow("empty paragraph kept") << u"a\r\n\r\nb"_s << 100.0
-                                              << QStringList{u"a"_s, QString(), u"b"_s};
+        QTest::newRow("empty paragraph kept")
+            << u"a\r\n\r\nb"_s << 100.0 << QStringList{u"a"_s, QString(), u"b"_s};
         QTest::newRow("leading spaces kept") << u"  a"_s << 100.0 << QStringList{u"  a"_s};
     }
     void wrapsAtWords()
@@ -118,7 +118,10 @@ private slots:
             QVERIFY(line.lineBox.bottom() <= box.bottom());
     }
 
-    void emptyTextHasNoLines() { QVERIFY(layoutTextBox(QRectF(0, 0, 50, kFiveMm), kRegular, HAlign::Left, {}).empty()); }
+    void emptyTextHasNoLines()
+    {
+        QVERIFY(layoutTextBox(QRectF(0, 0, 50, kFiveMm), kRegular, HAlign::Left, {}).empty());
+    }
 
     void placesAlignedText_data()
     {
@@ -128,10 +131,10 @@ private slots:
         QTest::addColumn<QString>("expectedText");
         QTest::newRow("left") << int(HAlign::Left) << u"ab"_s << 1 << u"ab"_s;
         QTest::newRow("centre") << int(HAlign::Center) << u"ab"_s << 1 << u"ab"_s;
-        QTest::newRow("right with total") << int(HAlign::Right) << u"Pág: 1/[TotalPages#]"_s << 1
-                                          << u"Pág: 1/1"_s;
-        QTest::newRow("total ignores case") << int(HAlign::Right) << u"[totalpages#]/[TOTALPAGES#]"_s << 12
-                                            << u"12/12"_s;
+        QTest::newRow("right with total")
+            << int(HAlign::Right) << u"Pág: 1/[TotalPages#]"_s << 1 << u"Pág: 1/1"_s;
+        QTest::newRow("total ignores case")
+            << int(HAlign::Right) << u"[totalpages#]/[TOTALPAGES#]"_s << 12 << u"12/12"_s;
     }
     void placesAlignedText()
     {
