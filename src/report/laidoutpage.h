@@ -13,12 +13,17 @@ inline constexpr double kUnitsPerMm = 3.77953;
 
 struct FontSpec
 {
-    QString family;         // "Arial"; renderers map it to a metric twin when absent
-    double emHeight = 13;   // character height (em size) in template units
+    QString family;       // "Arial"; renderers map it to a metric twin when absent
+    double emHeight = 13; // character height (em size) in template units
     bool bold = false;
 };
 
-enum class HAlign { Left, Center, Right };
+enum class HAlign
+{
+    Left,
+    Center,
+    Right
+};
 
 // One line of text of a text box, ready to draw. The text may still hold the literal
 // "[TotalPages#]", which is replaced when the page is drawn, printed or exported.

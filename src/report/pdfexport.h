@@ -16,7 +16,7 @@ struct PdfExportOptions
     bool outline = false;
     bool background = false;
     bool openAfterExport = false;
-    // Pages to write, 1-based; empty means all pages.
+    // Pages to write, 1-based; empty means all pages. Numbers past the last page are ignored.
     std::vector<int> pages;
 };
 
