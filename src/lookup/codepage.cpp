@@ -106,11 +106,8 @@ CodePage codePageForTable(const QString& tablePath, quint8 languageDriver)
     const QFileInfo info(tablePath);
     const QDir dir = info.absoluteDir();
     const QString base = info.completeBaseName();
-    for (const QString& candidate : dir.entryList({base + u".cpg"_s}, QDir::Files | QDir::Readable,
-                                                  QDir::Name | QDir::IgnoreCase)) {
-        if (candidate.compare(base + u".cpg"_s, Qt::CaseInsensitive) != 0)
-            continue;
-        QFile cpg(dir.filePath(candidate));
+    for (const QString& extension : {u".cpg"_s, u".CPG"_s, u".Cpg"_s}) {
+        QFile cpg(dir.filePath(base + extension));
         if (cpg.open(QIODevice::ReadOnly)) {
             const QByteArray name = codePageFromCpgText(cpg.read(256));
             if (decodable(name))

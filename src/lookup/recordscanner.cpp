@@ -12,7 +12,7 @@ ScanResult scanRecords(QIODevice& file, qint64 dataStart, qint64 records, int re
         return result;
     const qint64 perBlock = std::max<qint64>(1, kScanBlockBytes / recordLength);
     const qint64 blockBytes = perBlock * recordLength;
-    const auto buffer = std::make_unique<char[]>(static_cast<size_t>(blockBytes));
+    const auto buffer = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(blockBytes));
 
     qint64 left = records;
     while (left > 0) {
