@@ -88,6 +88,21 @@ double level7Double(QByteArrayView b)
     return d;
 }
 
+// Text bytes below 0x80 are ASCII in every code page the tables use; ICU's IBM pages would
+// otherwise swap some control characters (0x1A, 0x1C, 0x7F).
+QString decodeText(QStringDecoder& decoder, QByteArrayView bytes)
+{
+    QString text = decoder.decode(bytes);
+    if (text.size() == bytes.size()) {
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            const auto b = static_cast<unsigned char>(bytes[i]);
+            if (b < 0x80)
+                text[i] = QChar(char16_t(b));
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 QByteArrayView fieldBytes(const DbfField& field, QByteArrayView record)
@@ -169,7 +184,7 @@ FieldValue decodeField(const DbfHeader& header, int fieldIndex, QByteArrayView r
         const QByteArrayView t = trimRight(b);
         if (t.isEmpty())
             return FieldValue::blank();
-        return FieldValue::fromText(decoder.decode(t));
+        return FieldValue::fromText(decodeText(decoder, t));
     }
     case 'V': {
         QByteArrayView t = b;
@@ -182,7 +197,7 @@ FieldValue decodeField(const DbfHeader& header, int fieldIndex, QByteArrayView r
         t = trimRight(t);
         if (t.isEmpty())
             return FieldValue::blank();
-        return FieldValue::fromText(decoder.decode(t));
+        return FieldValue::fromText(decodeText(decoder, t));
     }
     case 'N': case 'F':
         return decodeNumber(field, b);
@@ -238,7 +253,7 @@ FieldValue decodeField(const DbfHeader& header, int fieldIndex, QByteArrayView r
         const QByteArrayView t = trimRight(b);
         if (t.isEmpty())
             return FieldValue::blank();
-        return FieldValue::fromText(decoder.decode(t));
+        return FieldValue::fromText(decodeText(decoder, t));
     }
     }
 }

@@ -28,6 +28,30 @@ QJsonValue hexValue(QByteArrayView bytes)
     return QJsonObject{{u"hex"_s, QString::fromLatin1(bytes.toByteArray().toHex())}};
 }
 
+// Currency: the exact decimal value, without trailing zeros ("32.38", "-20").
+QString currencyText(qint64 scaled)
+{
+    const bool negative = scaled < 0;
+    const quint64 magnitude = negative ? 0 - quint64(scaled) : quint64(scaled);
+    QString text = QString::number(magnitude / 10000);
+    QString fraction = u"%1"_s.arg(magnitude % 10000, 4, 10, QLatin1Char('0'));
+    while (fraction.endsWith(u'0'))
+        fraction.chop(1);
+    if (!fraction.isEmpty())
+        text += u'.' + fraction;
+    return negative ? u'-' + text : text;
+}
+
+// Numeric text written as a whole number (no point, no exponent): shown as an integer.
+bool isIntegerLiteral(QByteArrayView bytes)
+{
+    for (char c : bytes) {
+        if (c == '.' || c == 'e' || c == 'E')
+            return false;
+    }
+    return true;
+}
+
 QJsonValue jsonValue(const DbfHeader& header, int index, QByteArrayView record, QStringDecoder& decoder)
 {
     const DbfField& field = header.fields[index];
@@ -47,10 +71,16 @@ QJsonValue jsonValue(const DbfHeader& header, int index, QByteArrayView record, 
             return u""_s;
         return QJsonValue::Null;
     case FieldValue::Kind::Text: return v.text;
-    case FieldValue::Kind::Integer: return v.integer;
+    case FieldValue::Kind::Integer:
     case FieldValue::Kind::Real:
         if (field.type == 'Y')
-            return QString::number(static_cast<double>(qFromLittleEndian<qint64>(bytes.data())) / 10000.0, 'f', 4);
+            return currencyText(qFromLittleEndian<qint64>(bytes.data()));
+        if (field.type == 'F' || (field.type == 'N' && !isIntegerLiteral(bytes)))
+            return shortestDoubleText(v.kind == FieldValue::Kind::Real ? v.real : double(v.integer));
+        if (v.kind == FieldValue::Kind::Integer)
+            return v.integer;
+        if (field.type == 'N' && std::fabs(v.real) < 9e18)
+            return static_cast<qint64>(v.real); // a whole number in a field with decimals
         return shortestDoubleText(v.real);
     case FieldValue::Kind::Date: return v.date.toString(Qt::ISODate);
     case FieldValue::Kind::Logical: return v.logical;
