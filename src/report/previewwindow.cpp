@@ -165,11 +165,8 @@ void PreviewWindow::runBuild()
     try {
         m_prepared = m_report.prepare(m_session.services.now(), QLocale());
     } catch (const BuildError& error) {
-        QStringList lines = error.lines;
-        lines.sort();
-        lines.removeDuplicates();
         finishBuild();
-        showMessage(this, u"Erro"_s, u"Erro(s) encontrado(s):\n"_s + lines.join(u'\n'));
+        showMessage(this, u"Erro"_s, buildErrorMessage(error.lines));
         return;
     }
     m_built = true;

@@ -21,6 +21,14 @@ const QString kErrorCaption = u"Erro"_s;
 constexpr double kUnitsPerInch = 96.0;
 } // namespace
 
+QString buildErrorMessage(const QStringList& lines)
+{
+    QStringList sorted = lines;
+    sorted.sort();
+    sorted.removeDuplicates();
+    return u"Erro(s) encontrado(s):\n"_s + sorted.join(u'\n');
+}
+
 QString printerToSelect(const QStringList& installed, const QString& current)
 {
     for (const QString& name : installed)

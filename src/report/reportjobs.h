@@ -15,6 +15,9 @@ class QWidget;
 
 namespace tervano::report {
 
+// The report error box's text for a failed build: each line once, sorted.
+QString buildErrorMessage(const QStringList& lines);
+
 // The printer a print starts on: one named "Default" (letter case ignored) when
 // installed, else the current one.
 QString printerToSelect(const QStringList& installed, const QString& current);
