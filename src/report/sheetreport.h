@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/laidoutpage.h"
+#include "report/sheettemplate.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -36,6 +37,21 @@ public:
     // One-pass build at `buildStart` (date and time taken once), formats from `locale`.
     // Throws BuildError when an expression cannot be evaluated.
     PreparedReport prepare(const QDateTime& buildStart, const QLocale& locale) const;
+
+    // The variable names in their order (" Principal" heading first).
+    QStringList variableNames() const;
+    const SheetTemplate& sheetTemplate() const { return m_template; }
+
+private:
+    struct Variable
+    {
+        QString name;
+        QString value; // an expression text; null for the category heading
+    };
+    const Variable* findVariable(const QString& name) const;
+
+    SheetTemplate m_template;
+    std::vector<Variable> m_variables;
 };
 
 // 'text' with every apostrophe doubled: evaluating it gives back exactly `text`.

@@ -11,6 +11,12 @@ double textWidth(const QString& text, const FontSpec& font);
 // Ascent of the font in template units (baseline below the line box's top).
 double fontAscent(const FontSpec& font);
 
+// Height of one line of the font (ascent plus descent) in template units.
+double fontLineHeight(const FontSpec& font);
+
+// `text` with every "[TotalPages#]" (letter case ignored) replaced by the page count.
+QString withTotalPages(const QString& text, int totalPages);
+
 // A line as it is finally drawn: "[TotalPages#]" replaced, aligned in its line box.
 struct PlacedText
 {
