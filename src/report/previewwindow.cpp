@@ -86,7 +86,11 @@ PreviewWindow::PreviewWindow(SheetReport& report, ReportSession& session, QWidge
     m_scroll->setWidget(m_view);
     m_scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_scroll->setWidgetResizable(false);
-    m_scroll->setBackgroundRole(QPalette::Dark);
+    // The same grey around the papers as between them.
+    QPalette grey = m_scroll->viewport()->palette();
+    grey.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+    m_scroll->viewport()->setPalette(grey);
+    m_scroll->viewport()->setAutoFillBackground(true);
 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setSizeGripEnabled(false);
