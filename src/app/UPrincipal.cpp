@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleFactory>
 
 namespace tervano::app {
 
@@ -62,6 +64,20 @@ void setColorInAllGroups(QPalette& palette, QPalette::ColorRole role, const QCol
         palette.setColor(group, role, color);
 }
 
+// The classic Windows look the window's layout was drawn for: etched group frame through
+// its caption, sunken edit borders. Shared by the window's controls for the whole run;
+// message boxes and other windows keep the desktop's style.
+QStyle* classicStyle()
+{
+    static QStyle* style = [] {
+        QStyle* created = QStyleFactory::create(QStringLiteral("Windows"));
+        if (created)
+            created->setParent(qApp);
+        return created;
+    }();
+    return style;
+}
+
 } // namespace
 
 TfrmPrincipal::TfrmPrincipal(StartupFolders folders, QWidget* parent)
@@ -80,6 +96,11 @@ TfrmPrincipal::TfrmPrincipal(StartupFolders folders, QWidget* parent)
     setAutoFillBackground(true);
 
     buildControls();
+    if (QStyle* classic = classicStyle()) {
+        setStyle(classic);
+        for (QWidget* child : findChildren<QWidget*>())
+            child->setStyle(classic);
+    }
     setFixedSize(scaled(0, 0, 340, 443).size());
 
     // Key preview: the window sees every key before the focused control does.
