@@ -35,7 +35,7 @@ public:
     explicit Codec(const QByteArray& content)
     {
         QStringDecoder probe(QStringDecoder::Utf8);
-        (void)probe.decode(content);
+        const QString decoded = probe.decode(content);
         m_utf8 = !probe.hasError();
     }
     QString decode(QByteArrayView bytes) const
@@ -186,7 +186,7 @@ QByteArray withValue(const QByteArray& content, const QString& section, const QS
     const Line& after = parsed.lines[lastFilled].span;
     QByteArray result = content;
     if (after.next == after.end) // the file's last line, without a line end
-        return result.insert(after.end, crlf + entry);
+        return result.insert(after.end, crlf + entry + crlf);
     return result.insert(after.next, entry + crlf);
 }
 
