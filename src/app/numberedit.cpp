@@ -64,7 +64,12 @@ bool NumberEdit::typeCharacter(QChar typed)
 
 void NumberEdit::keyPressEvent(QKeyEvent* event)
 {
-    const QString typed = event->text();
+    // Shortcuts (Ctrl+V, Ctrl+C, ...) are no typed characters: the edit control handles them.
+    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)
+                          && !(event->modifiers() & Qt::AltModifier);
+    const QString typed = shortcut && !(event->text().size() == 1 && event->text().front().unicode() < 32)
+                              ? QString()
+                              : event->text();
     if (typed.size() == 1) {
         if (!typeCharacter(typed.front())) {
             event->accept();
@@ -121,9 +126,13 @@ void NumberEdit::focusOutEvent(QFocusEvent* event)
 void NumberEdit::contextMenuEvent(QContextMenuEvent* event)
 {
     std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    // The toolkit's menu names its actions only by their (translated) texts.
+    const QString pasteText = QLineEdit::tr("&Paste");
     for (QAction* action : menu->actions()) {
-        if (action->objectName() == u"edit-paste")
+        if (action->text().section(u'\t', 0, 0) == pasteText) {
+            action->setObjectName(QStringLiteral("edit-paste"));
             connect(action, &QAction::triggered, this, &NumberEdit::applyNormalForm);
+        }
     }
     menu->exec(event->globalPos());
 }
