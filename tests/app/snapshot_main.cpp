@@ -4,10 +4,13 @@
 #include "app/shellapplication.h"
 
 #include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
 using namespace tervano::app;
+using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[])
 {
@@ -22,6 +25,12 @@ int main(int argc, char* argv[])
     window.show();
     window.activateWindow();
     QTimer::singleShot(1500, [&] {
+        const QStringList sample{u"000001234"_s, u"0042"_s, u"ISS"_s, u"2024"_s, u"01"_s, u"3"_s, u"1.234,56"_s,
+                                 u"10/05/2024"_s, u"02/04/2024"_s};
+        for (int i = 0; i < 9; ++i)
+            window.displayBoxes()[i]->setText(sample[i]);
+        window.BtnImprimir->setEnabled(argc > 3);
+        QCoreApplication::processEvents();
         window.grab().save(out.left(out.size() - 4) + QStringLiteral("-client.png"));
         const QRect frame = window.frameGeometry();
         window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).save(out);
