@@ -1,10 +1,11 @@
-#include <QApplication>
-#include <QWidget>
+#include "app/UPrincipal.h"
+#include "app/shellapplication.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QWidget window;
+    tervano::app::ShellApplication app(argc, argv);
+    tervano::app::installPortugueseTranslations(app);
+    tervano::app::TfrmPrincipal window(tervano::app::StartupFolders::current());
     window.show();
     return app.exec();
 }

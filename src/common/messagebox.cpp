@@ -29,7 +29,11 @@ void showMessage(QWidget* parent, const QString& caption, const QString& text, M
         currentHandler()(parent, request);
         return;
     }
-    QMessageBox box(toQtIcon(icon), caption, text, QMessageBox::Ok, parent);
+    // A lone carriage return breaks the line, as on the desktop the messages were written for.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QMessageBox box(toQtIcon(icon), caption, shown, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
