@@ -5,6 +5,8 @@
 #include "app/glyphs.h"
 #include "app/numberedit.h"
 #include "common/messagebox.h"
+#include "lookup/recordsearch.h"
+#include "report/showreport.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -262,14 +265,45 @@ void TfrmPrincipal::requestQuit()
 
 bool TfrmPrincipal::runHandler(const std::function<void()>& handler) { return runGuarded(this, handler); }
 
+namespace {
+
+// The window as the record search sees it.
+class WindowSearchView : public lookup::SearchView
+{
+public:
+    explicit WindowSearchView(TfrmPrincipal& window) : m_window(window) {}
+    QString numberText() const override { return m_window.EdtNossoNro->text(); }
+    void setDisplayText(int box, const QString& text) override { m_window.displayBoxes().at(box)->setText(text); }
+    void setPrintEnabled(bool enabled) override { m_window.BtnImprimir->setEnabled(enabled); }
+    void focusNumberEntry() override { m_window.focusNumberEntry(); }
+    void showAttention(const QString& text) override
+    {
+        showMessage(&m_window, QStringLiteral("Atenção"), text, MessageIcon::Error);
+    }
+
+private:
+    TfrmPrincipal& m_window;
+};
+
+} // namespace
+
 void TfrmPrincipal::BtnBuscarClick()
 {
-    // The record lookup fills the display boxes from t1.
+    WindowSearchView view(*this);
+    // QLocale() follows the user's settings as they stand now (tests set a default).
+    lookup::runSearch(t1, view, QLocale());
 }
 
 void TfrmPrincipal::BtnImprimirClick()
 {
-    // The identification sheet is built from the window's texts and previewed.
+    const std::pair<const char16_t*, QLineEdit*> variables[] = {
+        {u"NossoNro", EdtNossoNro}, {u"Codigo", JvEdtCodigo},     {u"Unidade", JvEdtUnid},
+        {u"Tributo", JvEdtTrib},    {u"Ano", JvEdtAno},           {u"SubTributo", JvEdtSubTrib},
+        {u"Parcela", JvEdtParcela}, {u"Valor", JvEdtValor},       {u"DtVencto", JvEdtDtVenc},
+        {u"DtEmissao", JvEdtDtEmissao}};
+    for (const auto& [name, box] : variables)
+        frxReport1.setVariable(QString::fromUtf16(name), report::quoteLiteral(box->text()));
+    report::showReport(this, frxReport1, m_reportSession);
 }
 
 void TfrmPrincipal::BtnSairClick() { requestQuit(); }

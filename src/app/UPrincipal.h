@@ -2,6 +2,8 @@
 
 #include "app/startupcheck.h"
 #include "lookup/collectiontable.h"
+#include "report/reportsession.h"
+#include "report/sheetreport.h"
 
 #include <QEvent>
 #include <QList>
@@ -65,6 +67,10 @@ public:
     // The table component "t1".
     lookup::CollectionTable& table() { return t1; }
 
+    // The identification sheet "frxReport1" and what its preview keeps until the program ends.
+    report::SheetReport& report() { return frxReport1; }
+    report::ReportSession& reportSession() { return m_reportSession; }
+
     // The status bar's single panel.
     QString statusText() const;
     void setStatusText(const QString& text);
@@ -114,6 +120,8 @@ private:
 
     StartupFolders m_folders;
     lookup::CollectionTable t1{QStringLiteral("t1")};
+    report::SheetReport frxReport1;
+    report::ReportSession m_reportSession;
     QLabel* m_statusPanel = nullptr;
     double m_scale = 1.0;
     bool m_shownOnce = false;

@@ -2,12 +2,6 @@
 
 #include "report/previewwindow.h"
 
-#include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
-
-using namespace Qt::StringLiterals;
 
 namespace tervano::report {
 
@@ -20,20 +14,6 @@ void showReport(QWidget* parent, SheetReport& report, ReportSession& session)
     window.setWindowModality(Qt::ApplicationModal);
     window.setWindowState(Qt::WindowMaximized);
     window.exec();
-}
-
-void installQtPortugueseTranslations(QApplication& app)
-{
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    const QLocale brazil(QLocale::Portuguese, QLocale::Brazil);
-    for (const QString& catalogue : {u"qtbase"_s, u"qt"_s}) {
-        auto* translator = new QTranslator(&app);
-        if (translator->load(brazil, catalogue, u"_"_s, folder)) {
-            QCoreApplication::installTranslator(translator);
-            break; // "qt" is a meta catalogue naming "qtbase"; one is enough
-        }
-        delete translator;
-    }
 }
 
 } // namespace tervano::report
