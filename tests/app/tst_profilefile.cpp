@@ -1,6 +1,7 @@
 #include "app/profilefile.h"
 #include "app/profiletext.h"
 #include "common/failure.h"
+#include "../common/filesizelimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -155,6 +156,26 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(u"tervano.ini"_s));
         QVERIFY_THROWS_EXCEPTION(Failure, ProfileFile(dir.filePath(u"tervano.ini"_s))
                                               .writeString(u"Path"_s, u"Arrec"_s, u"v"_s));
+    }
+
+    void failedWriteLeavesTheOldFileWhole()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"tervano.ini"_s);
+        const QByteArray before = "[Path]\r\nArrec=/old/arrec.dbf\r\n; " + QByteArray(200, 'c') + "\r\n";
+        writeAll(path, before);
+        {
+            FileSizeLimit limit(64); // the new content is longer: its write stops part-way
+            QVERIFY(limit.ok());
+            try {
+                ProfileFile(path).writeString(u"Path"_s, u"Arrec"_s, u"/new/arrec.dbf"_s);
+                QFAIL("the write should have failed");
+            } catch (const Failure& failure) {
+                QCOMPARE(failure.message(), u"Unable to write to "_s + path);
+            }
+        }
+        QCOMPARE(readAll(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"tervano.ini"_s});
     }
 
     void readOnlyFileFailsAndStaysAsItWas()
