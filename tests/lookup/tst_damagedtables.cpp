@@ -136,7 +136,7 @@ void TestDamagedTables::damaged_data()
     const QByteArray good = sampleTable();
     const QString third = arrecSampleNumber(3);
     const QString last = arrecSampleNumber(kRecords - 1);
-    const QString found3 = u"1 | 10003 | 48.43 | 2024-06-05"_s;
+    const QString found3 = u"1 | 1000 | 27.92 | 2009-04-10"_s;
     const int size = int(good.size());
     const QString danificada = u"A tabela \"<table>\" está danificada: "_s;
 
@@ -179,12 +179,12 @@ void TestDamagedTables::damaged_data()
     QTest::newRow("unknown record flag") << with(good, recordAt(3), "?") << third << found3;
     QTest::newRow("letters in a numeric field")
         << with(good, recordAt(3) + fieldOffset("DB_COD"), "12ab5678") << third
-        << u"1 | blank | 48.43 | 2024-06-05"_s;
+        << u"1 | blank | 27.92 | 2009-04-10"_s;
     QTest::newRow("NULs in a numeric field")
         << with(good, recordAt(3) + fieldOffset("PA_VRPARC"), QByteArray(12, '\0')) << third
-        << u"1 | 10003 | blank | 2024-06-05"_s;
+        << u"1 | 1000 | blank | 2009-04-10"_s;
     QTest::newRow("impossible date") << with(good, recordAt(3) + fieldOffset("PA_DTVENC"), "20241341") << third
-                                     << u"1 | 10003 | 48.43 | blank"_s;
+                                     << u"1 | 1000 | 27.92 | blank"_s;
     QTest::newRow("key field renamed") << with(good, 32, "XX") << third << u"t1: Field 'pa_arrec' not found"_s;
     QTest::newRow("key field turned to a date")
         << with(good, 32 + 11, "D") << third << u"Type mismatch in expression"_s;
@@ -251,14 +251,14 @@ void TestDamagedTables::changedBetweenSearches()
     const QByteArray good = sampleTable();
     const QString third = arrecSampleNumber(3);
     QVERIFY(DbfWriter::writeFile(m_path, good));
-    QCOMPARE(searchText(m_path, third), u"1 | 10003 | 48.43 | 2024-06-05"_s);
+    QCOMPARE(searchText(m_path, third), u"1 | 1000 | 27.92 | 2009-04-10"_s);
 
     // Appended without the header's count: the new record is not read yet.
     QByteArray appended = good.left(good.size() - 1) + good.mid(recordAt(3), recordLength()) + '\x1A';
     QVERIFY(DbfWriter::writeFile(m_path, appended));
-    QCOMPARE(searchText(m_path, third), u"1 | 10003 | 48.43 | 2024-06-05"_s);
+    QCOMPARE(searchText(m_path, third), u"1 | 1000 | 27.92 | 2009-04-10"_s);
     QVERIFY(DbfWriter::writeFile(m_path, withU32(appended, 4, kRecords + 1)));
-    QCOMPARE(searchText(m_path, third), u"2 | 10003 | 48.43 | 2024-06-05"_s);
+    QCOMPARE(searchText(m_path, third), u"2 | 1000 | 27.92 | 2009-04-10"_s);
 
     // Truncated to nothing, then to the header alone.
     QVERIFY(DbfWriter::writeFile(m_path, QByteArray()));
@@ -271,7 +271,7 @@ void TestDamagedTables::changedBetweenSearches()
     QVERIFY(DbfWriter::writeFile(other, good));
     QVERIFY(QFile::remove(m_path));
     QVERIFY(QFile::rename(other, m_path));
-    QCOMPARE(searchText(m_path, third), u"1 | 10003 | 48.43 | 2024-06-05"_s);
+    QCOMPARE(searchText(m_path, third), u"1 | 1000 | 27.92 | 2009-04-10"_s);
 
     // Removed: the reader's message.
     QVERIFY(QFile::remove(m_path));
