@@ -42,15 +42,20 @@ QString keyFromFirstRecord(const DbfHeader& header, int field, QByteArrayView by
 {
     const qint64 records = header.recordsToRead(bytes.size());
     for (qint64 i = 0; i < records && i < 8; ++i) {
-        const QByteArrayView record = bytes.sliced(header.headerLength + i * header.recordLength, header.recordLength);
+        const QByteArrayView record =
+            bytes.sliced(header.headerLength + i * header.recordLength, header.recordLength);
         if (record[0] == '*')
             continue;
         const FieldValue v = decodeField(header, field, record, decoder);
         switch (v.kind) {
-        case FieldValue::Kind::Text: return v.text;
-        case FieldValue::Kind::Integer: return QString::number(v.integer);
-        case FieldValue::Kind::Real: return QString::number(v.real, 'g', 17);
-        default: return u"1"_s;
+        case FieldValue::Kind::Text:
+            return v.text;
+        case FieldValue::Kind::Integer:
+            return QString::number(v.integer);
+        case FieldValue::Kind::Real:
+            return QString::number(v.real, 'g', 17);
+        default:
+            return u"1"_s;
         }
     }
     return u"1"_s;
@@ -91,8 +96,10 @@ Search searchBytes(QByteArrayView bytes, const DbfHeader& header)
     buffer.open(QIODevice::ReadOnly);
     const ScanResult result = scanRecords(buffer, header.headerLength, header.recordsToRead(bytes.size()),
                                           header.recordLength, matcher);
-    check(result.matches >= 0 && result.matches <= header.recordsToRead(bytes.size()), "match count in range");
-    check(result.matches == 0 || result.firstMatch.size() == header.recordLength, "first match is one record");
+    check(result.matches >= 0 && result.matches <= header.recordsToRead(bytes.size()),
+          "match count in range");
+    check(result.matches == 0 || result.firstMatch.size() == header.recordLength,
+          "first match is one record");
     for (int f = 0; f < static_cast<int>(header.fields.size()); ++f)
         decodeField(header, f, result.firstMatch, decoder);
     search.matches = result.matches;
@@ -122,7 +129,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (header) {
         check(header->recordLength > 0, "record length positive");
         for (const DbfField& f : header->fields)
-            check(f.offset >= 1 && f.length >= 0 && f.offset + f.length <= header->recordLength, "field inside record");
+            check(f.offset >= 1 && f.length >= 0 && f.offset + f.length <= header->recordLength,
+                  "field inside record");
         search = searchBytes(bytes, *header);
     }
 
@@ -155,8 +163,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     try {
         const QJsonObject dump = dumpTable(path);
         check(header.has_value(), "a table the parser rejects is not dumped");
-        check(dump.value(u"live_record_count"_s).toInteger() + dump.value(u"deleted_record_count"_s).toInteger()
-                  == header->recordsToRead(bytes.size()),
+        check(dump.value(u"live_record_count"_s).toInteger() +
+                      dump.value(u"deleted_record_count"_s).toInteger() ==
+                  header->recordsToRead(bytes.size()),
               "the dump holds every record read");
     } catch (const Failure&) {
         check(!header.has_value(), "the dump fails only where the parser does");

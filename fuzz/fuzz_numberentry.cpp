@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     check(numberentry::filterText(filtered) == filtered, "the filter is idempotent");
     for (qsizetype i = 0; i < filtered.size(); ++i) {
         const QChar c = filtered.at(i);
-        check((c >= u'0' && c <= u'9') || (i == 0 && (c == u'+' || c == u'-')), "only digits and a leading sign");
+        check((c >= u'0' && c <= u'9') || (i == 0 && (c == u'+' || c == u'-')),
+              "only digits and a leading sign");
     }
 
     const QString normal = numberentry::normalForm(filtered);

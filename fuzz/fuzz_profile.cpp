@@ -57,8 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     at += keyLength;
     const QString value = plainText(data, size, at, valueLength).left(valueLength);
     at += valueLength;
-    const QByteArray content = at < size ? QByteArray(reinterpret_cast<const char*>(data) + at, qsizetype(size - at))
-                                         : QByteArray();
+    const QByteArray content =
+        at < size ? QByteArray(reinterpret_cast<const char*>(data) + at, qsizetype(size - at)) : QByteArray();
 
     const QStringList keysBefore = profiletext::keys(content, section);
     const std::optional<QString> before = profiletext::value(content, section, key);

@@ -29,7 +29,8 @@ QByteArray sample(bool numericKey, qint64 records)
     return bytes;
 }
 
-void setBinary(QByteArray& table, int headerLength, int recordLength, int record, int offset, QByteArrayView bytes)
+void setBinary(QByteArray& table, int headerLength, int recordLength, int record, int offset,
+               QByteArrayView bytes)
 {
     table.replace(headerLength + record * recordLength + offset, bytes.size(), bytes.toByteArray());
 }
@@ -45,20 +46,21 @@ int main(int argc, char** argv)
     QDir dir(QString::fromLocal8Bit(argv[1]));
     if (!dir.mkpath(u"."_s))
         return 1;
-    bool ok = save(dir, u"arrec-text.dbf"_s, sample(false, 4)) && save(dir, u"arrec-numeric.dbf"_s, sample(true, 4))
-        && save(dir, u"arrec-empty.dbf"_s, sample(false, 0));
+    bool ok = save(dir, u"arrec-text.dbf"_s, sample(false, 4)) &&
+              save(dir, u"arrec-numeric.dbf"_s, sample(true, 4)) &&
+              save(dir, u"arrec-empty.dbf"_s, sample(false, 0));
 
     // Every type the reader knows, stored as dBase III, Visual FoxPro and dBase 7 headers
     // would label it; binary fields get real binary values.
     const std::vector<DbfFieldSpec> fields = {
-        {"PA_ARREC", 'C', 10, 0}, {"NUM", 'N', 9, 0},  {"DEC", 'N', 12, 2}, {"FLT", 'F', 10, 3},
-        {"DAT", 'D', 8, 0},       {"LOG", 'L', 1, 0},  {"INT", 'I', 4, 0},  {"DBL", 'B', 8, 0},
-        {"CUR", 'Y', 8, 0},       {"DTM", 'T', 8, 0},  {"VAR", 'V', 6, 0},  {"MEM", 'M', 10, 0},
+        {"PA_ARREC", 'C', 10, 0},  {"NUM", 'N', 9, 0}, {"DEC", 'N', 12, 2}, {"FLT", 'F', 10, 3},
+        {"DAT", 'D', 8, 0},        {"LOG", 'L', 1, 0}, {"INT", 'I', 4, 0},  {"DBL", 'B', 8, 0},
+        {"CUR", 'Y', 8, 0},        {"DTM", 'T', 8, 0}, {"VAR", 'V', 6, 0},  {"MEM", 'M', 10, 0},
         {"_NullFlags", '0', 1, 0},
     };
-    for (const auto& [version, name] : {std::pair{quint8(0x03), u"types-dbase3.dbf"_s},
-                                        std::pair{quint8(0x30), u"types-foxpro.dbf"_s},
-                                        std::pair{quint8(0x8B), u"types-dbase4-memo.dbf"_s}}) {
+    for (const auto& [version, name] :
+         {std::pair{quint8(0x03), u"types-dbase3.dbf"_s}, std::pair{quint8(0x30), u"types-foxpro.dbf"_s},
+          std::pair{quint8(0x8B), u"types-dbase4-memo.dbf"_s}}) {
         const DbfWriter writer(fields, 0x57, "windows-1252", version);
         QByteArray table = writer.table({{u"123"_s, u"42"_s, u"-3.25"_s, u"1.5e3"_s, u"20240131"_s, u"T"_s},
                                          {u"Ação"_s, u"-7"_s, u""_s, u"0.001"_s, u"00000000"_s, u"?"_s},
@@ -77,7 +79,7 @@ int main(int argc, char** argv)
     // dBase II: 16-byte descriptors, the records after a fixed area.
     QByteArray dbase2(8 + 32 * 16 + 1, '\0');
     dbase2[0] = 0x02;
-    dbase2[1] = 2; // records
+    dbase2[1] = 2;         // records
     dbase2[6] = 1 + 5 + 3; // record length
     dbase2.replace(8, 5, "PA_ARREC", 5);
     dbase2[8 + 11] = 'C';

@@ -52,7 +52,8 @@ void ProfileFile::writeString(const QString& section, const QString& key, const 
     const QByteArray updated = profiletext::withValue(content, section, key, value);
     // commit() replaces the file even when writing the last buffered bytes fails (a full
     // disk): flushing first reports that failure, and the unflushed copy is discarded.
-    if (!out.open(QIODevice::WriteOnly) || out.write(updated) != updated.size() || !out.flush() || !out.commit())
+    if (!out.open(QIODevice::WriteOnly) || out.write(updated) != updated.size() || !out.flush() ||
+        !out.commit())
         throw unableToWrite();
 }
 

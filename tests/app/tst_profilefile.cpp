@@ -1,7 +1,7 @@
+#include "../common/filesizelimit.h"
 #include "app/profilefile.h"
 #include "app/profiletext.h"
 #include "common/failure.h"
-#include "../common/filesizelimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,7 +90,8 @@ private slots:
             << "[PATH]\r\n"_ba << "[PATH]\r\nArrec=v\r\n"_ba;
         QTest::newRow("no final newline") << "[X]\r\na=1"_ba << "[X]\r\na=1\r\n[Path]\r\nArrec=v\r\n"_ba;
         QTest::newRow("section at the end without newline") << "[Path]\r\nk=1"_ba << "[Path]\r\nk=1\r\nArrec=v\r\n"_ba;
-        QTest::newRow("last line ends in CR alone") << "[Path]\r\nk=1\r"_ba << "[Path]\r\nk=1\r\r\nArrec=v\r\n"_ba;
+        QTest::newRow("last line ends in CR alone") << "[Path]\r\nk=1\r"_ba
+                                                    << "[Path]\r\nk=1\r\r\nArrec=v\r\n"_ba;
         QTest::newRow("LF-only lines kept") << "[X]\na=1\n"_ba << "[X]\na=1\n[Path]\r\nArrec=v\r\n"_ba;
         QTest::newRow("BOM kept") << "\xEF\xBB\xBF[Path]\r\n"_ba << "\xEF\xBB\xBF[Path]\r\nArrec=v\r\n"_ba;
         QTest::newRow("existing key replaced in place")

@@ -12,8 +12,8 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QtEndian>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace tervano::lookup;
@@ -38,9 +38,18 @@ const DbfWriter& sampleWriter()
     return writer;
 }
 
-int headerLength() { return sampleWriter().headerLength(); }
-int recordLength() { return sampleWriter().recordLength(); }
-int recordAt(int index) { return headerLength() + index * recordLength(); }
+int headerLength()
+{
+    return sampleWriter().headerLength();
+}
+int recordLength()
+{
+    return sampleWriter().recordLength();
+}
+int recordAt(int index)
+{
+    return headerLength() + index * recordLength();
+}
 
 // Offset of a field inside a record of the sample table.
 int fieldOffset(const char* name)
@@ -86,11 +95,21 @@ QString searchText(const QString& path, const QString& key)
         for (const QString& field : {u"db_cod"_s, u"pa_vrparc"_s, u"pa_dtvenc"_s}) {
             const FieldValue v = t.fieldByName(field);
             switch (v.kind) {
-            case FieldValue::Kind::Blank: parts << u"blank"_s; break;
-            case FieldValue::Kind::Integer: parts << QString::number(v.integer); break;
-            case FieldValue::Kind::Real: parts << QString::number(v.real); break;
-            case FieldValue::Kind::Date: parts << v.date.toString(Qt::ISODate); break;
-            default: parts << v.text; break;
+            case FieldValue::Kind::Blank:
+                parts << u"blank"_s;
+                break;
+            case FieldValue::Kind::Integer:
+                parts << QString::number(v.integer);
+                break;
+            case FieldValue::Kind::Real:
+                parts << QString::number(v.real);
+                break;
+            case FieldValue::Kind::Date:
+                parts << v.date.toString(Qt::ISODate);
+                break;
+            default:
+                parts << v.text;
+                break;
             }
         }
         return parts.join(u" | "_s);
@@ -151,41 +170,46 @@ void TestDamagedTables::damaged_data()
         << danificada + u"o cabeçalho declara %1 bytes, mas o arquivo tem só 100"_s.arg(headerLength());
     QTest::newRow("cut before the terminator")
         << good.left(headerLength() - 1) << third
-        << danificada + u"o cabeçalho declara %1 bytes, mas o arquivo tem só %2"_s.arg(headerLength()).arg(headerLength() - 1);
+        << danificada + u"o cabeçalho declara %1 bytes, mas o arquivo tem só %2"_s.arg(headerLength())
+                            .arg(headerLength() - 1);
     QTest::newRow("header only") << good.left(headerLength()) << third << u"0 | blank | blank | blank"_s;
     QTest::newRow("header length 0") << withU16(good, 8, 0) << third
                                      << danificada + u"o cabeçalho declara um tamanho impossível (0 bytes)"_s;
-    QTest::newRow("header length 31") << withU16(good, 8, 31) << third
-                                      << danificada + u"o cabeçalho declara um tamanho impossível (31 bytes)"_s;
-    QTest::newRow("header length 65535") << withU16(good, 8, 65535) << third
-                                         << danificada + u"o cabeçalho declara 65535 bytes, mas o arquivo tem só %1"_s.arg(size);
+    QTest::newRow("header length 31")
+        << withU16(good, 8, 31) << third
+        << danificada + u"o cabeçalho declara um tamanho impossível (31 bytes)"_s;
+    QTest::newRow("header length 65535")
+        << withU16(good, 8, 65535) << third
+        << danificada + u"o cabeçalho declara 65535 bytes, mas o arquivo tem só %1"_s.arg(size);
     QTest::newRow("record length 0") << withU16(good, 10, 0) << third
                                      << danificada + u"o tamanho de registro declarado é zero"_s;
     QTest::newRow("record length shorter than the fields")
         << withU16(good, 10, 20) << third
         << danificada + u"os campos somam %1 bytes, mais que o registro de 20 bytes"_s.arg(recordLength());
-    QTest::newRow("field length 255") << with(good, 32 + 16, "\xff") << third
-                                      << danificada + u"os campos somam %1 bytes, mais que o registro de %2 bytes"_s
-                                                          .arg(recordLength() + 255 - 17)
-                                                          .arg(recordLength());
+    QTest::newRow("field length 255")
+        << with(good, 32 + 16, "\xff") << third
+        << danificada +
+               u"os campos somam %1 bytes, mais que o registro de %2 bytes"_s.arg(recordLength() + 255 - 17)
+                   .arg(recordLength());
     QTest::newRow("record count 0") << withU32(good, 4, 0) << third << u"0 | blank | blank | blank"_s;
     QTest::newRow("record count beyond the file") << withU32(good, 4, 0xFFFFFFFF) << third << found3;
     QTest::newRow("last record cut") << good.left(recordAt(int(kRecords) - 1) + 5) << last
                                      << u"0 | blank | blank | blank"_s;
-    QTest::newRow("cut inside an earlier record") << good.left(recordAt(3) + 40) << third
-                                                  << u"0 | blank | blank | blank"_s;
+    QTest::newRow("cut inside an earlier record")
+        << good.left(recordAt(3) + 40) << third << u"0 | blank | blank | blank"_s;
     QTest::newRow("end-of-file byte missing") << good.left(size - 1) << third << found3;
-    QTest::newRow("record flagged deleted") << with(good, recordAt(3), "*") << third << u"0 | blank | blank | blank"_s;
+    QTest::newRow("record flagged deleted")
+        << with(good, recordAt(3), "*") << third << u"0 | blank | blank | blank"_s;
     QTest::newRow("unknown record flag") << with(good, recordAt(3), "?") << third << found3;
-    QTest::newRow("letters in a numeric field")
-        << with(good, recordAt(3) + fieldOffset("DB_COD"), "12ab5678") << third
-        << u"1 | blank | 27.92 | 2009-04-10"_s;
+    QTest::newRow("letters in a numeric field") << with(good, recordAt(3) + fieldOffset("DB_COD"), "12ab5678")
+                                                << third << u"1 | blank | 27.92 | 2009-04-10"_s;
     QTest::newRow("NULs in a numeric field")
         << with(good, recordAt(3) + fieldOffset("PA_VRPARC"), QByteArray(12, '\0')) << third
         << u"1 | 1000 | blank | 2009-04-10"_s;
-    QTest::newRow("impossible date") << with(good, recordAt(3) + fieldOffset("PA_DTVENC"), "20241341") << third
-                                     << u"1 | 1000 | 27.92 | blank"_s;
-    QTest::newRow("key field renamed") << with(good, 32, "XX") << third << u"t1: Field 'pa_arrec' not found"_s;
+    QTest::newRow("impossible date") << with(good, recordAt(3) + fieldOffset("PA_DTVENC"), "20241341")
+                                     << third << u"1 | 1000 | 27.92 | blank"_s;
+    QTest::newRow("key field renamed")
+        << with(good, 32, "XX") << third << u"t1: Field 'pa_arrec' not found"_s;
     QTest::newRow("key field turned to a date")
         << with(good, 32 + 11, "D") << third << u"Type mismatch in expression"_s;
 }
@@ -219,7 +243,7 @@ void TestDamagedTables::shortDBase2TableReadsItsFields()
 {
     QByteArray bytes(8 + 3 * 16 + 1, '\0');
     bytes[0] = 0x02;
-    bytes[1] = 1;         // one record
+    bytes[1] = 1;             // one record
     bytes[6] = 1 + 5 + 3 + 4; // record length
     bytes.replace(8, 8, "PA_ARREC");
     bytes[8 + 11] = 'C';
@@ -275,7 +299,8 @@ void TestDamagedTables::changedBetweenSearches()
 
     // Removed: the reader's message.
     QVERIFY(QFile::remove(m_path));
-    QCOMPARE(searchText(m_path, third), u"Não foi possível abrir a tabela \"<table>\": o arquivo não existe"_s);
+    QCOMPARE(searchText(m_path, third),
+             u"Não foi possível abrir a tabela \"<table>\": o arquivo não existe"_s);
 }
 
 QTEST_GUILESS_MAIN(TestDamagedTables)

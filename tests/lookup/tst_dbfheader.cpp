@@ -11,8 +11,8 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QtEndian>
+#include <QTest>
 
 #include <clocale>
 
@@ -287,8 +287,10 @@ void TestDbfHeader::values_data()
     QTest::newRow("I") << 'I' << 0 << QByteArray("\xfe\xff\xff\xff", 4) << int(K::Integer) << u"-2"_s;
     QTest::newRow("Y") << 'Y' << 4 << QByteArray("\x10\x27\0\0\0\0\0\0", 8) << int(K::Real) << u"1"_s;
     QTest::newRow("B double") << 'B' << 0 << QByteArray("\0\0\0\0\0\0\xf8\x3f", 8) << int(K::Real) << u"1.5"_s;
-    QTest::newRow("@ timestamp beyond any date") << '@' << 0 << QByteArray("\xfe\x37\xe4\x3c\x88\x00\x75\x9c", 8) << int(K::Blank) << QString();
-    QTest::newRow("@ timestamp NaN") << '@' << 0 << QByteArray("\xff\xf8\0\0\0\0\0\0", 8) << int(K::Blank) << QString();
+    QTest::newRow("@ timestamp beyond any date")
+        << '@' << 0 << QByteArray("\xfe\x37\xe4\x3c\x88\x00\x75\x9c", 8) << int(K::Blank) << QString();
+    QTest::newRow("@ timestamp NaN") << '@' << 0 << QByteArray("\xff\xf8\0\0\0\0\0\0", 8) << int(K::Blank)
+                                     << QString();
     QTest::newRow("M pointer") << 'M' << 0 << QByteArray("        12") << int(K::Blank) << QString();
     QTest::newRow("unknown type as text") << 'X' << 0 << QByteArray("xyz ") << int(K::Text) << u"xyz"_s;
 }

@@ -1,7 +1,7 @@
 // The PDF file, checked with the real clients (qpdf, pdfinfo, pdftotext) and written both
 // through writePdf and through the sheet-pdf tool.
-#include "common/failure.h"
 #include "../common/filesizelimit.h"
+#include "common/failure.h"
 #include "report/pagegeometry.h"
 #include "report/pdfexport.h"
 #include "report/sheetreport.h"
@@ -282,7 +282,8 @@ private slots:
         QFile old(path);
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), before);
-        const QStringList left = QDir(m_dir.path()).entryList({u"interrompido.pdf.*"_s}, QDir::Files | QDir::Hidden);
+        const QStringList left =
+            QDir(m_dir.path()).entryList({u"interrompido.pdf.*"_s}, QDir::Files | QDir::Hidden);
         QVERIFY2(left.isEmpty(), qPrintable(left.join(u", "_s)));
     }
 
