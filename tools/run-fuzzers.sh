@@ -5,6 +5,8 @@
 #
 #   tools/run-fuzzers.sh [SECONDS_PER_TARGET] [TARGET...]
 #
+# TERVANO_FUZZ_MAX_LEN bounds the input size (65536 by default: whole small tables).
+#
 # New corpus entries go to build-fuzz/corpus/<target> (never into the repository); crashes
 # to build-fuzz/artifacts/<target>/. Exits non-zero when a target finds a crash, a leak or a
 # hang.
@@ -49,7 +51,7 @@ for target in "${targets[@]}"; do
   log=build-fuzz/fuzz-$target.log
   echo "== fuzz_$target: ${seconds}s"
   set +e
-  "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \
+  "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len="${TERVANO_FUZZ_MAX_LEN:-65536}" -print_final_stats=1 \
          -artifact_prefix="$artifacts/" "$work" "${seeds[@]}" >"$log" 2>&1
   rc=$?
   set -e
