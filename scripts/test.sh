@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in the normal build and
 # once with AddressSanitizer and UndefinedBehaviorSanitizer.
-# TERVANO_SKIP_SANITIZE=1 skips the second build (quicker while developing).
+# Then builds the libFuzzer targets with clang and runs each for a short bounded time
+# (TERVANO_FUZZ_SECONDS, 20 by default).
+# TERVANO_SKIP_SANITIZE=1 skips the sanitizer build and TERVANO_SKIP_FUZZ=1 the fuzzers
+# (quicker while developing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -18,4 +21,8 @@ if [ "${TERVANO_SKIP_SANITIZE:-0}" != 1 ]; then
   export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
   ctest --test-dir build-asan --output-on-failure
+fi
+
+if [ "${TERVANO_SKIP_FUZZ:-0}" != 1 ]; then
+  bash tools/run-fuzzers.sh "${TERVANO_FUZZ_SECONDS:-20}"
 fi

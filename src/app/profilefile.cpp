@@ -50,7 +50,10 @@ void ProfileFile::writeString(const QString& section, const QString& key, const 
 
     QSaveFile out(m_path);
     const QByteArray updated = profiletext::withValue(content, section, key, value);
-    if (!out.open(QIODevice::WriteOnly) || out.write(updated) != updated.size() || !out.commit())
+    // commit() replaces the file even when writing the last buffered bytes fails (a full
+    // disk): flushing first reports that failure, and the unflushed copy is discarded.
+    if (!out.open(QIODevice::WriteOnly) || out.write(updated) != updated.size() || !out.flush() ||
+        !out.commit())
         throw unableToWrite();
 }
 

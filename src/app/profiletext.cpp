@@ -185,8 +185,9 @@ QByteArray withValue(const QByteArray& content, const QString& section, const QS
     }
     const Line& after = parsed.lines[lastFilled].span;
     QByteArray result = content;
-    if (after.next == after.end) // the file's last line, without a line end
-        return result.insert(after.end, crlf + entry + crlf);
+    // The file's last line without a line feed ("x" or "x\r"): the new entry needs its own.
+    if (after.next == content.size() && !content.endsWith('\n'))
+        return result.insert(after.next, crlf + entry + crlf);
     return result.insert(after.next, entry + crlf);
 }
 

@@ -72,7 +72,9 @@ void CollectionTable::open()
 
     QByteArray head = file.read(kDbfFixedHeaderSize);
     const int headerLength = dbfHeaderLength(head);
-    if (headerLength > head.size() && fileSize >= headerLength)
+    // The whole header, or as much of it as the file holds: a short dBase II table keeps
+    // its descriptors in bytes below the fixed area's end.
+    if (headerLength > head.size())
         head += file.read(headerLength - head.size());
     DbfHeader header;
     try {

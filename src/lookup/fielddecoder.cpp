@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <locale.h>
+#include <stdlib.h>
 
 namespace tervano::lookup {
 
@@ -149,8 +151,11 @@ bool parseNumericText(QByteArrayView bytes, double* value, qint64* whole, bool* 
         if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
             return false;
     }
+    // The C locale's decimal point, whatever the user's locale says ("12.50" stays 12.5
+    // under pt_BR, whose decimal separator is the comma).
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
     char* end = nullptr;
-    const double d = std::strtod(buffer, &end);
+    const double d = strtod_l(buffer, &end, cLocale);
     if (end != buffer + t.size() || !std::isfinite(d))
         return false;
     *value = d;
@@ -235,6 +240,9 @@ FieldValue decodeField(const DbfHeader& header, int fieldIndex, QByteArrayView r
             // dBase 7: milliseconds since 1 Jan 4713 BC as a flipped big-endian double.
             const double total = level7Double(b);
             if (total == 0)
+                return FieldValue::blank();
+            // Beyond any date QDate holds (and NaN): no value, and no overflowing conversion.
+            if (!(std::fabs(total) < 1e17))
                 return FieldValue::blank();
             day = static_cast<qint64>(total / 86400000.0);
             ms = static_cast<qint64>(std::llround(total - day * 86400000.0));

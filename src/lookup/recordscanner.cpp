@@ -10,7 +10,8 @@ ScanResult scanRecords(QIODevice& file, qint64 dataStart, qint64 records, int re
     ScanResult result;
     if (records <= 0 || recordLength <= 0 || !file.seek(dataStart))
         return result;
-    const qint64 perBlock = std::max<qint64>(1, kScanBlockBytes / recordLength);
+    // A small table gets a buffer of its own size, not a whole block.
+    const qint64 perBlock = std::min(records, std::max<qint64>(1, kScanBlockBytes / recordLength));
     const qint64 blockBytes = perBlock * recordLength;
     const auto buffer = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(blockBytes));
 

@@ -81,8 +81,12 @@ private:
         if (isNameStart(c))
             return Value{parseName(), std::nullopt};
         if (c == u'(') {
+            // Each level is a call: a bound keeps a hostile text from exhausting the stack.
+            if (++m_depth > kMaxNesting)
+                fail(u"parênteses aninhados demais"_s);
             ++m_pos;
             const Value inner = parseSum();
+            --m_depth;
             skipSpaces();
             if (peek() != u')')
                 fail(u"falta \")\""_s);
@@ -140,6 +144,8 @@ private:
     const QString& m_source;
     const NameResolver& m_resolve;
     qsizetype m_pos = 0;
+    int m_depth = 0;
+    static constexpr int kMaxNesting = 200;
 };
 
 } // namespace

@@ -190,8 +190,10 @@ void writePdf(const PreparedReport& report, const QString& path, const PdfExport
 
     // Written beside the target and renamed over it, so a failed export leaves no partial file.
     QSaveFile file(path);
+    // commit() replaces the file even when writing the last buffered bytes fails (a full
+    // disk): flushing first reports that failure, and the unflushed copy is discarded.
     if (data.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(data) != data.size() ||
-        !file.commit())
+        !file.flush() || !file.commit())
         throw Failure(u"Cannot create file "_s + path);
 }
 

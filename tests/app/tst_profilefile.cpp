@@ -1,3 +1,4 @@
+#include "../common/filesizelimit.h"
 #include "app/profilefile.h"
 #include "app/profiletext.h"
 #include "common/failure.h"
@@ -89,6 +90,8 @@ private slots:
             << "[PATH]\r\n"_ba << "[PATH]\r\nArrec=v\r\n"_ba;
         QTest::newRow("no final newline") << "[X]\r\na=1"_ba << "[X]\r\na=1\r\n[Path]\r\nArrec=v\r\n"_ba;
         QTest::newRow("section at the end without newline") << "[Path]\r\nk=1"_ba << "[Path]\r\nk=1\r\nArrec=v\r\n"_ba;
+        QTest::newRow("last line ends in CR alone") << "[Path]\r\nk=1\r"_ba
+                                                    << "[Path]\r\nk=1\r\r\nArrec=v\r\n"_ba;
         QTest::newRow("LF-only lines kept") << "[X]\na=1\n"_ba << "[X]\na=1\n[Path]\r\nArrec=v\r\n"_ba;
         QTest::newRow("BOM kept") << "\xEF\xBB\xBF[Path]\r\n"_ba << "\xEF\xBB\xBF[Path]\r\nArrec=v\r\n"_ba;
         QTest::newRow("existing key replaced in place")
@@ -154,6 +157,26 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(u"tervano.ini"_s));
         QVERIFY_THROWS_EXCEPTION(Failure, ProfileFile(dir.filePath(u"tervano.ini"_s))
                                               .writeString(u"Path"_s, u"Arrec"_s, u"v"_s));
+    }
+
+    void failedWriteLeavesTheOldFileWhole()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"tervano.ini"_s);
+        const QByteArray before = "[Path]\r\nArrec=/old/arrec.dbf\r\n; " + QByteArray(200, 'c') + "\r\n";
+        writeAll(path, before);
+        {
+            FileSizeLimit limit(64); // the new content is longer: its write stops part-way
+            QVERIFY(limit.ok());
+            try {
+                ProfileFile(path).writeString(u"Path"_s, u"Arrec"_s, u"/new/arrec.dbf"_s);
+                QFAIL("the write should have failed");
+            } catch (const Failure& failure) {
+                QCOMPARE(failure.message(), u"Unable to write to "_s + path);
+            }
+        }
+        QCOMPARE(readAll(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"tervano.ini"_s});
     }
 
     void readOnlyFileFailsAndStaysAsItWas()

@@ -7,8 +7,14 @@
 #include "lookup/keymatcher.h"
 #include "lookup/searchcondition.h"
 
-#include <QTest>
+#include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QtEndian>
+#include <QTest>
+
+#include <clocale>
 
 using namespace Qt::StringLiterals;
 using namespace tervano::lookup;
@@ -46,6 +52,7 @@ private slots:
     void cpgTexts();
     void values_data();
     void values();
+    void numbersIgnoreTheUserLocale();
     void condition_data();
     void condition();
     void numericKeyRanges_data();
@@ -280,6 +287,10 @@ void TestDbfHeader::values_data()
     QTest::newRow("I") << 'I' << 0 << QByteArray("\xfe\xff\xff\xff", 4) << int(K::Integer) << u"-2"_s;
     QTest::newRow("Y") << 'Y' << 4 << QByteArray("\x10\x27\0\0\0\0\0\0", 8) << int(K::Real) << u"1"_s;
     QTest::newRow("B double") << 'B' << 0 << QByteArray("\0\0\0\0\0\0\xf8\x3f", 8) << int(K::Real) << u"1.5"_s;
+    QTest::newRow("@ timestamp beyond any date")
+        << '@' << 0 << QByteArray("\xfe\x37\xe4\x3c\x88\x00\x75\x9c", 8) << int(K::Blank) << QString();
+    QTest::newRow("@ timestamp NaN") << '@' << 0 << QByteArray("\xff\xf8\0\0\0\0\0\0", 8) << int(K::Blank)
+                                     << QString();
     QTest::newRow("M pointer") << 'M' << 0 << QByteArray("        12") << int(K::Blank) << QString();
     QTest::newRow("unknown type as text") << 'X' << 0 << QByteArray("xyz ") << int(K::Text) << u"xyz"_s;
 }
@@ -306,6 +317,36 @@ void TestDbfHeader::values()
     case FieldValue::Kind::Logical: QCOMPARE(QString::number(v.logical), shown); break;
     default: break;
     }
+}
+
+// Qt applications take the user's locale for the C library; under pt_BR its decimal
+// separator is the comma, and the stored "12.50" must still read as 12.5.
+void TestDbfHeader::numbersIgnoreTheUserLocale()
+{
+    QTemporaryDir locales;
+    const char* const name = "pt_BR.UTF-8";
+    if (!setlocale(LC_NUMERIC, name)) {
+        // Not installed: compile it into a folder of our own when the tools are there.
+        if (QProcess::execute(u"localedef"_s, {u"-i"_s, u"pt_BR"_s, u"-f"_s, u"UTF-8"_s,
+                                               locales.filePath(QString::fromLatin1(name))}) != 0)
+            QSKIP("no pt_BR locale and no localedef to build one");
+        qputenv("LOCPATH", QFile::encodeName(locales.path()));
+        if (!setlocale(LC_NUMERIC, name))
+            QSKIP("the pt_BR locale could not be loaded");
+    }
+    const auto restore = qScopeGuard([] {
+        setlocale(LC_NUMERIC, "C");
+        qunsetenv("LOCPATH");
+    });
+    QCOMPARE(*localeconv()->decimal_point, ',');
+
+    DbfHeader h;
+    h.fields.push_back(DbfField{"F", 'N', 1, 8, 2});
+    h.recordLength = 9;
+    QStringDecoder dec("windows-1252");
+    const FieldValue v = decodeField(h, 0, QByteArray("    12.50"), dec);
+    QCOMPARE(int(v.kind), int(FieldValue::Kind::Real));
+    QCOMPARE(v.real, 12.5);
 }
 
 void TestDbfHeader::condition_data()

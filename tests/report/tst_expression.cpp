@@ -35,6 +35,7 @@ private slots:
         QTest::newRow("empty expression") << QString() << QString();
         QTest::newRow("blank expression") << u"   "_s << QString();
         QTest::newRow("spaces around") << u"  'a b'  "_s << u"a b"_s;
+        QTest::newRow("nested parentheses") << QString(150, u'(') + u"'x'"_s + QString(150, u')') << u"x"_s;
         QTest::newRow("name") << u"Cidade"_s << u"Valdorinha"_s;
         QTest::newRow("name ignores case") << u"CIDADE"_s << u"Valdorinha"_s;
         QTest::newRow("name with #") << u"Page#"_s << u"1"_s;
@@ -62,6 +63,8 @@ private slots:
         QTest::newRow("dangling plus") << u"'a' +"_s << u"expressão incompleta"_s;
         QTest::newRow("stray character") << u"@"_s << u"caractere inesperado \"@\""_s;
         QTest::newRow("open parenthesis") << u"('a'"_s << u"falta \")\""_s;
+        QTest::newRow("nesting deeper than the bound")
+            << QString(100000, u'(') + u"1"_s + QString(100000, u')') << u"parênteses aninhados demais"_s;
     }
     void rejects()
     {

@@ -1,5 +1,6 @@
 // The PDF file, checked with the real clients (qpdf, pdfinfo, pdftotext) and written both
 // through writePdf and through the sheet-pdf tool.
+#include "../common/filesizelimit.h"
 #include "common/failure.h"
 #include "report/pagegeometry.h"
 #include "report/pdfexport.h"
@@ -256,6 +257,33 @@ private slots:
         }
         // nothing left beside it
         const QStringList left = QDir(m_dir.path()).entryList({u"*.pdf.*"_s}, QDir::Files | QDir::Hidden);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(u", "_s)));
+    }
+
+    void failedWriteLeavesNoPartialFile()
+    {
+        const QString path = m_dir.filePath(u"interrompido.pdf"_s);
+        const QByteArray before = "an earlier export";
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write(before);
+        }
+        {
+            FileSizeLimit limit(1024); // stops the PDF's bytes part-way, as a full disk would
+            QVERIFY(limit.ok());
+            try {
+                writePdf(boleto(), path, PdfExportOptions{}, kBuildStart);
+                QFAIL("no failure");
+            } catch (const tervano::Failure& failure) {
+                QCOMPARE(failure.message(), u"Cannot create file "_s + path);
+            }
+        }
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), before);
+        const QStringList left =
+            QDir(m_dir.path()).entryList({u"interrompido.pdf.*"_s}, QDir::Files | QDir::Hidden);
         QVERIFY2(left.isEmpty(), qPrintable(left.join(u", "_s)));
     }
 

@@ -41,7 +41,7 @@ int main(int argc, char** argv)
     options.numericKey = parser.isSet(numeric);
 
     QSaveFile out(parser.positionalArguments().constFirst());
-    if (!out.open(QIODevice::WriteOnly) || !writeArrecSample(out, options) || !out.commit()) {
+    if (!out.open(QIODevice::WriteOnly) || !writeArrecSample(out, options) || !out.flush() || !out.commit()) {
         std::fprintf(stderr, "gen-arrec: cannot write %s: %s\n", qPrintable(out.fileName()),
                      qPrintable(out.errorString()));
         return 1;
