@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: once in the normal build and
-# once with AddressSanitizer and UndefinedBehaviorSanitizer.
-# Then builds the libFuzzer targets with clang and runs each for a short bounded time
-# (TERVANO_FUZZ_SECONDS, 20 by default).
+# Installs what is missing, builds, and runs every test: in the normal build, then the
+# libFuzzer targets (built with clang) for a short bounded time each
+# (TERVANO_FUZZ_SECONDS, 20 by default), then the suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 # TERVANO_SKIP_SANITIZE=1 skips the sanitizer build and TERVANO_SKIP_FUZZ=1 the fuzzers
 # (quicker while developing).
 set -euo pipefail
@@ -13,6 +13,11 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure
 
+if [ "${TERVANO_SKIP_FUZZ:-0}" != 1 ]; then
+  bash tools/run-fuzzers.sh "${TERVANO_FUZZ_SECONDS:-20}"
+fi
+
+# Last, so the suite's own summary closes the output.
 if [ "${TERVANO_SKIP_SANITIZE:-0}" != 1 ]; then
   cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTERVANO_SANITIZE=ON \
         -DTERVANO_BENCH=OFF >/dev/null
@@ -23,6 +28,3 @@ if [ "${TERVANO_SKIP_SANITIZE:-0}" != 1 ]; then
   ctest --test-dir build-asan --output-on-failure
 fi
 
-if [ "${TERVANO_SKIP_FUZZ:-0}" != 1 ]; then
-  bash tools/run-fuzzers.sh "${TERVANO_FUZZ_SECONDS:-20}"
-fi
