@@ -1,4 +1,5 @@
 #include "../common/filesizelimit.h"
+#include "../common/testfiles.h"
 #include "app/profilefile.h"
 #include "app/profiletext.h"
 #include "common/failure.h"
@@ -12,19 +13,8 @@ using namespace tervano;
 using namespace tervano::app;
 using namespace Qt::StringLiterals;
 
-namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-} // namespace
+using tervano::testing::readAll;
+using tervano::testing::writeAll;
 
 class TestProfileFile : public QObject
 {
@@ -134,7 +124,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"tervano.ini"_s);
         const QByteArray before = "[Big]\r\nk=" + QByteArray(1024 * 1024, 'z') + "\n[Path]\nOther=1";
-        writeAll(path, before);
+        QVERIFY(writeAll(path, before));
         ProfileFile(path).writeString(u"Path"_s, u"Arrec"_s, u"v"_s);
         QCOMPARE(readAll(path), before + "\r\nArrec=v\r\n");
     }
@@ -164,7 +154,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"tervano.ini"_s);
         const QByteArray before = "[Path]\r\nArrec=/old/arrec.dbf\r\n; " + QByteArray(200, 'c') + "\r\n";
-        writeAll(path, before);
+        QVERIFY(writeAll(path, before));
         {
             FileSizeLimit limit(64); // the new content is longer: its write stops part-way
             QVERIFY(limit.ok());
@@ -183,7 +173,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"tervano.ini"_s);
-        writeAll(path, "[X]\r\n"_ba);
+        QVERIFY(writeAll(path, "[X]\r\n"_ba));
         QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         if (QFileInfo(path).isWritable())
             QSKIP("running with rights that ignore file permissions");

@@ -1,3 +1,4 @@
+#include "../common/testfiles.h"
 #include "app/startupcheck.h"
 #include "common/failure.h"
 
@@ -10,19 +11,8 @@ using namespace tervano;
 using namespace tervano::app;
 using namespace Qt::StringLiterals;
 
-namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-}
-} // namespace
+using tervano::testing::readAll;
+using tervano::testing::writeAll;
 
 class TestStartupCheck : public QObject
 {
@@ -44,7 +34,7 @@ private slots:
 
     void firstRunWithTable()
     {
-        writeAll(table(), "x");
+        QVERIFY(writeAll(table(), "x"));
         const DataFileCheck check = checkDataFile(folders());
         QVERIFY(check.found);
         QCOMPARE(check.dataPath, table());
@@ -66,8 +56,8 @@ private slots:
     void otherSectionsKept()
     {
         const QByteArray mine = "; config\r\n[Impressora]\r\nNome = HP\r\n\r\n[Path]\r\nOutro=1\r\n"_ba;
-        writeAll(ini(), mine);
-        writeAll(table(), "x");
+        QVERIFY(writeAll(ini(), mine));
+        QVERIFY(writeAll(table(), "x"));
         QVERIFY(checkDataFile(folders()).found);
         QCOMPARE(readAll(ini()),
                  "; config\r\n[Impressora]\r\nNome = HP\r\n\r\n[Path]\r\nOutro=1\r\nArrec="_ba + table().toUtf8() + "\r\n");
@@ -76,9 +66,9 @@ private slots:
     void otherLetterCaseFoundAndNothingWritten()
     {
         const QString elsewhere = m_cwd.filePath(u"tabela.dbf"_s);
-        writeAll(elsewhere, "x");
+        QVERIFY(writeAll(elsewhere, "x"));
         const QByteArray mine = "[path]\nARREC=" + elsewhere.toUtf8();
-        writeAll(ini(), mine);
+        QVERIFY(writeAll(ini(), mine));
         const DataFileCheck check = checkDataFile(folders());
         QVERIFY(check.found);
         QCOMPARE(check.dataPath, elsewhere);
@@ -87,8 +77,8 @@ private slots:
 
     void emptyValue()
     {
-        writeAll(ini(), "[Path]\r\nArrec=\r\n"_ba);
-        writeAll(table(), "x");
+        QVERIFY(writeAll(ini(), "[Path]\r\nArrec=\r\n"_ba));
+        QVERIFY(writeAll(table(), "x"));
         const DataFileCheck check = checkDataFile(folders());
         QVERIFY(!check.found);
         QCOMPARE(check.dataPath, QString());
@@ -100,15 +90,15 @@ private slots:
     void entryNamingAFolderCountsAsMissing()
     {
         QVERIFY(QDir(m_exe.path()).mkdir(u"pasta"_s));
-        writeAll(ini(), "[Path]\r\nArrec="_ba + m_exe.filePath(u"pasta"_s).toUtf8() + "\r\n");
+        QVERIFY(writeAll(ini(), "[Path]\r\nArrec="_ba + m_exe.filePath(u"pasta"_s).toUtf8() + "\r\n"));
         QVERIFY(!checkDataFile(folders()).found);
     }
 
     void entryToMissingFileNeverRewritten()
     {
         const QByteArray mine = "[Path]\r\nArrec=/nao/existe.dbf\r\n"_ba;
-        writeAll(ini(), mine);
-        writeAll(table(), "x");
+        QVERIFY(writeAll(ini(), mine));
+        QVERIFY(writeAll(table(), "x"));
         const DataFileCheck check = checkDataFile(folders());
         QVERIFY(!check.found);
         QCOMPARE(check.dataPath, u"/nao/existe.dbf"_s);
@@ -125,12 +115,12 @@ private slots:
 
     void relativePathFromTheWorkingDirectory()
     {
-        writeAll(ini(), "[Path]\r\nArrec=dados/arrec.dbf\r\n"_ba);
+        QVERIFY(writeAll(ini(), "[Path]\r\nArrec=dados/arrec.dbf\r\n"_ba));
         QVERIFY(QDir(m_exe.path()).mkpath(u"dados"_s));
         writeAll(m_exe.filePath(u"dados/arrec.dbf"_s), "x"); // beside the executable: not looked at
         QVERIFY(!checkDataFile(folders()).found);
         QVERIFY(QDir(m_cwd.path()).mkpath(u"dados"_s));
-        writeAll(m_cwd.filePath(u"dados/arrec.dbf"_s), "x");
+        QVERIFY(writeAll(m_cwd.filePath(u"dados/arrec.dbf"_s), "x"));
         const DataFileCheck check = checkDataFile(folders());
         QVERIFY(check.found);
         QCOMPARE(check.dataPath, u"dados/arrec.dbf"_s);
@@ -149,7 +139,7 @@ private slots:
 
     void fileExistence()
     {
-        writeAll(m_cwd.filePath(u"a.dbf"_s), "x");
+        QVERIFY(writeAll(m_cwd.filePath(u"a.dbf"_s), "x"));
         QVERIFY(dataFileExists(u"a.dbf"_s, m_cwd.path()));
         QVERIFY(dataFileExists(m_cwd.filePath(u"a.dbf"_s), u"/"_s));
         QVERIFY(!dataFileExists(QString(), m_cwd.path()));
