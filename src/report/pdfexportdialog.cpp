@@ -1,14 +1,13 @@
+#include "report/dialogbuttons.h"
 #include "report/pdfexportdialog.h"
 
 #include "report/pagerange.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -74,11 +73,7 @@ PdfExportDialog::PdfExportDialog(const PdfExportChoices& choices, QWidget* paren
     m_rangeText->setEnabled(m_range->isChecked());
     connect(m_range, &QRadioButton::toggled, m_rangeText, &QLineEdit::setEnabled);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(u"OK"_s);
-    buttons->button(QDialogButtonBox::Cancel)->setText(u"Cancelar"_s);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = okCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pagesBox);
