@@ -1,8 +1,10 @@
-#include "report/dialogbuttons.h"
 #include "report/pagesetupdialog.h"
+
+#include "report/dialogbuttons.h"
 
 #include "report/papersizes.h"
 
+#include <QDialogButtonBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>

@@ -1,8 +1,10 @@
-#include "report/dialogbuttons.h"
 #include "report/pdfexportdialog.h"
+
+#include "report/dialogbuttons.h"
 
 #include "report/pagerange.h"
 
+#include <QDialogButtonBox>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
