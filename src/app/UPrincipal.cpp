@@ -35,7 +35,8 @@ QFont windowFont(bool bold = false)
 {
     QFont font = QApplication::font();
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     font.setBold(bold);
@@ -84,8 +85,8 @@ QStyle* classicStyle()
 } // namespace
 
 TfrmPrincipal::TfrmPrincipal(StartupFolders folders, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_folders(std::move(folders))
 {
     setObjectName(QStringLiteral("frmPrincipal"));
@@ -186,7 +187,8 @@ void TfrmPrincipal::buildControls()
         {&Label4, u"Label4", u"Trib.:", 27, 87, 24, &JvEdtTrib, u"JvEdtTrib", 82, {}},
         {&Label5, u"Label5", u"Ano:", 27, 113, 22, &JvEdtAno, u"JvEdtAno", 109, {}},
         {&Label6, u"Label6", u"Sub-Trib.:", 27, 139, 46, &JvEdtSubTrib, u"JvEdtSubTrib", 136, {}},
-        {&Label7, u"Label7", u"Parcela:", 27, 166, 39, &JvEdtParcela, u"JvEdtParcela", 163, QColor(255, 255, 128)},
+        {&Label7, u"Label7", u"Parcela:", 27, 166, 39, &JvEdtParcela, u"JvEdtParcela", 163,
+         QColor(255, 255, 128)},
         {&Label8, u"Label8", u"Valor:", 26, 192, 27, &JvEdtValor, u"JvEdtValor", 189, QColor(255, 198, 198)},
         {&Label9, u"Label9", u"Dt. Venc.:", 27, 219, 48, &JvEdtDtVenc, u"JvEdtDtVenc", 216, {}},
         {&Label10, u"Label10", u"Dt. Emiss.:", 27, 246, 50, &JvEdtDtEmissao, u"JvEdtDtEmissao", 243, {}},
@@ -244,15 +246,24 @@ void TfrmPrincipal::buildControls()
 
 QList<QLineEdit*> TfrmPrincipal::displayBoxes() const
 {
-    return {JvEdtCodigo, JvEdtUnid, JvEdtTrib, JvEdtAno, JvEdtSubTrib, JvEdtParcela, JvEdtValor, JvEdtDtVenc,
-            JvEdtDtEmissao};
+    return {JvEdtCodigo,  JvEdtUnid,  JvEdtTrib,   JvEdtAno,      JvEdtSubTrib,
+            JvEdtParcela, JvEdtValor, JvEdtDtVenc, JvEdtDtEmissao};
 }
 
-QString TfrmPrincipal::statusText() const { return m_statusPanel->text(); }
+QString TfrmPrincipal::statusText() const
+{
+    return m_statusPanel->text();
+}
 
-void TfrmPrincipal::setStatusText(const QString& text) { m_statusPanel->setText(text); }
+void TfrmPrincipal::setStatusText(const QString& text)
+{
+    m_statusPanel->setText(text);
+}
 
-void TfrmPrincipal::focusNumberEntry() { EdtNossoNro->enterFromCode(); }
+void TfrmPrincipal::focusNumberEntry()
+{
+    EdtNossoNro->enterFromCode();
+}
 
 void TfrmPrincipal::requestQuit()
 {
@@ -260,10 +271,14 @@ void TfrmPrincipal::requestQuit()
         m_quit();
         return;
     }
-    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
-bool TfrmPrincipal::runHandler(const std::function<void()>& handler) { return runGuarded(this, handler); }
+bool TfrmPrincipal::runHandler(const std::function<void()>& handler)
+{
+    return runGuarded(this, handler);
+}
 
 namespace {
 
@@ -273,7 +288,10 @@ class WindowSearchView : public lookup::SearchView
 public:
     explicit WindowSearchView(TfrmPrincipal& window) : m_window(window) {}
     QString numberText() const override { return m_window.EdtNossoNro->text(); }
-    void setDisplayText(int box, const QString& text) override { m_window.displayBoxes().at(box)->setText(text); }
+    void setDisplayText(int box, const QString& text) override
+    {
+        m_window.displayBoxes().at(box)->setText(text);
+    }
     void setPrintEnabled(bool enabled) override { m_window.BtnImprimir->setEnabled(enabled); }
     void focusNumberEntry() override { m_window.focusNumberEntry(); }
     void showAttention(const QString& text) override
@@ -297,16 +315,19 @@ void TfrmPrincipal::BtnBuscarClick()
 void TfrmPrincipal::BtnImprimirClick()
 {
     const std::pair<const char16_t*, QLineEdit*> variables[] = {
-        {u"NossoNro", EdtNossoNro}, {u"Codigo", JvEdtCodigo},     {u"Unidade", JvEdtUnid},
-        {u"Tributo", JvEdtTrib},    {u"Ano", JvEdtAno},           {u"SubTributo", JvEdtSubTrib},
-        {u"Parcela", JvEdtParcela}, {u"Valor", JvEdtValor},       {u"DtVencto", JvEdtDtVenc},
+        {u"NossoNro", EdtNossoNro},    {u"Codigo", JvEdtCodigo}, {u"Unidade", JvEdtUnid},
+        {u"Tributo", JvEdtTrib},       {u"Ano", JvEdtAno},       {u"SubTributo", JvEdtSubTrib},
+        {u"Parcela", JvEdtParcela},    {u"Valor", JvEdtValor},   {u"DtVencto", JvEdtDtVenc},
         {u"DtEmissao", JvEdtDtEmissao}};
     for (const auto& [name, box] : variables)
         frxReport1.setVariable(QString::fromUtf16(name), report::quoteLiteral(box->text()));
     report::showReport(this, frxReport1, m_reportSession);
 }
 
-void TfrmPrincipal::BtnSairClick() { requestQuit(); }
+void TfrmPrincipal::BtnSairClick()
+{
+    requestQuit();
+}
 
 void TfrmPrincipal::setNumberEntryBackground(const QColor& color)
 {
@@ -339,7 +360,10 @@ void TfrmPrincipal::EdtNossoNroKeyPress(QChar& key)
     key = QChar(0);
 }
 
-void TfrmPrincipal::FormShow() { QCoreApplication::postEvent(this, new QEvent(VerificaArquivoEvent)); }
+void TfrmPrincipal::FormShow()
+{
+    QCoreApplication::postEvent(this, new QEvent(VerificaArquivoEvent));
+}
 
 void TfrmPrincipal::FormKeyDown(QKeyEvent* event)
 {
@@ -351,7 +375,8 @@ void TfrmPrincipal::WMVerificaArquivo()
 {
     const DataFileCheck check = checkDataFile(m_folders);
     if (!check.found) {
-        showMessage(this, QStringLiteral("Atenção"), missingDataFileMessage(check.dataPath), MessageIcon::Error);
+        showMessage(this, QStringLiteral("Atenção"), missingDataFileMessage(check.dataPath),
+                    MessageIcon::Error);
         requestQuit();
     }
     t1.close();

@@ -23,9 +23,9 @@ public:
 };
 
 // The fields shown, in the order of the display boxes; the amount is the seventh.
-inline constexpr std::array<const char16_t*, 9> kShownFields = {
-    u"db_cod", u"db_unid", u"db_trib", u"db_ano", u"db_strib",
-    u"pa_parc", u"pa_vrparc", u"pa_dtvenc", u"pa_dtemi"};
+inline constexpr std::array<const char16_t*, 9> kShownFields = {u"db_cod",    u"db_unid",   u"db_trib",
+                                                                u"db_ano",    u"db_strib",  u"pa_parc",
+                                                                u"pa_vrparc", u"pa_dtvenc", u"pa_dtemi"};
 inline constexpr int kAmountBox = 6;
 
 // One search: reopens the table under the condition and fills the boxes from the first

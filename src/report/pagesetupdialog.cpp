@@ -4,9 +4,9 @@
 
 #include "report/papersizes.h"
 
-#include <QDialogButtonBox>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -88,7 +88,8 @@ PageSetupDialog::PageSetupDialog(const PageSetup& current, MeasureUnit unit, QWi
     m_allPages = new QCheckBox(u"Aplicar em todas as páginas"_s, this);
     m_allPages->setObjectName(u"allPages"_s);
 
-    const int index = m_paper->findData(findPaper(current.paperSizeCode) ? current.paperSizeCode : kCustomPaperCode);
+    const int index =
+        m_paper->findData(findPaper(current.paperSizeCode) ? current.paperSizeCode : kCustomPaperCode);
     m_paper->setCurrentIndex(index);
     showPaperSize();
 

@@ -4,8 +4,8 @@
 
 #include "report/pagerange.h"
 
-#include <QDialogButtonBox>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -29,8 +29,8 @@ PdfExportDialog::PdfExportDialog(const PdfExportChoices& choices, QWidget* paren
     m_range = new QRadioButton(u"&Páginas:"_s, pagesBox);
     m_rangeText = new QLineEdit(choices.rangeText, pagesBox);
     m_rangeText->setObjectName(u"rangeText"_s);
-    auto* hint = new QLabel(u"Informe números de página e/ou intervalos separados por vírgulas. Ex.: 1,3,5-12"_s,
-                            pagesBox);
+    auto* hint = new QLabel(
+        u"Informe números de página e/ou intervalos separados por vírgulas. Ex.: 1,3,5-12"_s, pagesBox);
     hint->setWordWrap(true);
     auto* pagesLayout = new QGridLayout(pagesBox);
     pagesLayout->addWidget(m_all, 0, 0, 1, 2);
@@ -47,9 +47,9 @@ PdfExportDialog::PdfExportDialog(const PdfExportChoices& choices, QWidget* paren
     m_background = new QCheckBox(u"&Fundo"_s, optionsBox);
     m_openAfter = new QCheckBox(u"Abrir &após exportar"_s, optionsBox);
     const std::pair<QCheckBox*, QString> names[] = {
-        {m_compressed, u"compressed"_s},   {m_embeddedFonts, u"embeddedFonts"_s},
+        {m_compressed, u"compressed"_s},         {m_embeddedFonts, u"embeddedFonts"_s},
         {m_printOptimized, u"printOptimized"_s}, {m_outline, u"outline"_s},
-        {m_background, u"background"_s},   {m_openAfter, u"openAfterExport"_s},
+        {m_background, u"background"_s},         {m_openAfter, u"openAfterExport"_s},
     };
     auto* optionsLayout = new QVBoxLayout(optionsBox);
     for (const auto& [box, name] : names) {

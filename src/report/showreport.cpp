@@ -2,7 +2,6 @@
 
 #include "report/previewwindow.h"
 
-
 namespace tervano::report {
 
 void showReport(QWidget* parent, SheetReport& report, ReportSession& session)

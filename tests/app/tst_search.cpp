@@ -2,12 +2,12 @@
 // table written by our own writer, message boxes recorded instead of shown.
 #include "windowfixture.h"
 
+#include "../report/fakereportdialogs.h"
+#include "../report/previewtesting.h"
 #include "app/apptitle.h"
 #include "app/numberedit.h"
 #include "lookup/dbfwriter.h"
 #include "report/previewwindow.h"
-#include "../report/fakereportdialogs.h"
-#include "../report/previewtesting.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,8 +19,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList kAllFields = {u"pa_arrec"_s, u"db_cod"_s,   u"db_unid"_s,   u"db_trib"_s,  u"db_ano"_s,
-                                u"db_strib"_s, u"pa_parc"_s,  u"pa_vrparc"_s, u"pa_dtvenc"_s, u"pa_dtemi"_s};
+const QStringList kAllFields = {u"pa_arrec"_s, u"db_cod"_s,  u"db_unid"_s,   u"db_trib"_s,   u"db_ano"_s,
+                                u"db_strib"_s, u"pa_parc"_s, u"pa_vrparc"_s, u"pa_dtvenc"_s, u"pa_dtemi"_s};
 
 // A collection table with the given fields (all of kAllFields unless some are left out).
 QByteArray table(const std::vector<QStringList>& records, const QStringList& leftOut = {})
@@ -51,8 +51,8 @@ QByteArray table(const std::vector<QStringList>& records, const QStringList& lef
     return lookup::DbfWriter(fields).table(rows);
 }
 
-const QStringList kFound = {u"20110000123"_s, u"000123"_s, u"01.02.003"_s, u"IPTU"_s, u"2011"_s,
-                            u"0"_s,           u"1"_s,      u"1234.56"_s,    u"20110310"_s, u"20110225"_s};
+const QStringList kFound = {u"20110000123"_s, u"000123"_s, u"01.02.003"_s, u"IPTU"_s,     u"2011"_s,
+                            u"0"_s,           u"1"_s,      u"1234.56"_s,   u"20110310"_s, u"20110225"_s};
 const QStringList kExpectedBoxes = {u"000123"_s, u"01.02.003"_s, u"IPTU"_s,       u"2011"_s,      u"0"_s,
                                     u"1"_s,      u"1.234,56"_s,  u"10/03/2011"_s, u"25/02/2011"_s};
 
