@@ -5,7 +5,8 @@
 #
 #   tools/run-fuzzers.sh [SECONDS_PER_TARGET] [TARGET...]
 #
-# TERVANO_FUZZ_MAX_LEN bounds the input size (65536 by default: whole small tables).
+# TERVANO_FUZZ_MAX_LEN bounds the input size (65536 by default: whole small tables);
+# TERVANO_FUZZ_SEED fixes the mutation sequence (0, the default, picks a new one each run).
 #
 # New corpus entries go to build-fuzz/corpus/<target> (never into the repository); crashes
 # to build-fuzz/artifacts/<target>/. Exits non-zero when a target finds a crash, a leak or a
@@ -52,7 +53,7 @@ for target in "${targets[@]}"; do
   echo "== fuzz_$target: ${seconds}s"
   set +e
   "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len="${TERVANO_FUZZ_MAX_LEN:-65536}" -print_final_stats=1 \
-         -artifact_prefix="$artifacts/" "$work" "${seeds[@]}" >"$log" 2>&1
+         -seed="${TERVANO_FUZZ_SEED:-0}" -artifact_prefix="$artifacts/" "$work" "${seeds[@]}" >"$log" 2>&1
   rc=$?
   set -e
   execs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo '?')

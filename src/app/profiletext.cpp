@@ -34,7 +34,9 @@ class Codec
 public:
     explicit Codec(const QByteArray& content)
     {
-        QStringDecoder probe(QStringDecoder::Utf8);
+        // Stateless, so text cut inside a sequence at the end counts as not UTF-8: a write
+        // that adds a line after it must not change how the file is read.
+        QStringDecoder probe(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString decoded = probe.decode(content);
         m_utf8 = !probe.hasError();
     }

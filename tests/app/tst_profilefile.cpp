@@ -86,6 +86,8 @@ private slots:
         QTest::newRow("BOM kept") << "\xEF\xBB\xBF[Path]\r\n"_ba << "\xEF\xBB\xBF[Path]\r\nArrec=v\r\n"_ba;
         QTest::newRow("existing key replaced in place")
             << "[Path]\r\n  arrec = old ; x\r\nz=1\r\n"_ba << "[Path]\r\nArrec=v\r\nz=1\r\n"_ba;
+        QTest::newRow("text cut inside a UTF-8 sequence is 8-bit text")
+            << "[\xEF\xBB\xBFpath]\n0\xCD"_ba << "[\xEF\xBB\xBFpath]\n0\xCD\r\n[Path]\r\nArrec=v\r\n"_ba;
         QTest::newRow("binary garbage kept")
             << QByteArray("\x00\xFF\x01[\r\x80=", 8) << QByteArray("\x00\xFF\x01[\r\x80=", 8) + "\r\n[Path]\r\nArrec=v\r\n";
     }
