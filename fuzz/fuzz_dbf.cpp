@@ -2,6 +2,7 @@
 // field of the first match, then the same file through the table component and the dump.
 // Failures thrown as text are expected; crashes, leaks, hangs and disagreeing counts are not.
 #include "common/failure.h"
+#include "fuzzcheck.h"
 #include "lookup/codepage.h"
 #include "lookup/collectiontable.h"
 #include "lookup/dbfheader.h"
@@ -18,8 +19,6 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -27,14 +26,6 @@ using namespace tervano;
 using namespace tervano::lookup;
 
 namespace {
-
-void check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
 
 // The key the search uses: the key field of the first live record as text, so that the
 // scan both matches and rejects records; "1" when there is no such record.

@@ -1,25 +1,15 @@
 // The sheet's expression evaluator and field filling fed arbitrary text: either a value
 // or an ExpressionError, never a crash, and no runaway recursion on deep nesting.
+#include "fuzzcheck.h"
 #include "report/expression.h"
 #include "report/fieldfill.h"
 
 #include <QString>
 
-#include <cstdio>
-#include <cstdlib>
-
 using namespace Qt::StringLiterals;
 using namespace tervano::report;
 
 namespace {
-
-void check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
 
 std::optional<QString> resolve(const QString& name)
 {

@@ -1,24 +1,10 @@
 // The number entry box's character filter and normal form fed arbitrary text.
 #include "app/numberentry.h"
+#include "fuzzcheck.h"
 
 #include <QString>
 
-#include <cstdio>
-#include <cstdlib>
-
 using namespace tervano::app;
-
-namespace {
-
-void check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,24 +1,14 @@
 // The profile (INI) layer fed arbitrary file contents: reading never fails, and writing a
 // key back changes only that key's line (or adds lines), keeping every other byte in order.
 #include "app/profiletext.h"
+#include "fuzzcheck.h"
 
 #include <QList>
-
-#include <cstdio>
-#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 using namespace tervano::app;
 
 namespace {
-
-void check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
 
 // A name or value from the input's first bytes, in a plain alphabet the format can hold.
 QString plainText(const uint8_t* data, size_t size, size_t at, size_t length)
